@@ -1,0 +1,32 @@
+#include "toolkit/component.hpp"
+
+#include <algorithm>
+#include <cctype>
+
+namespace welmor {
+
+namespace {
+
+bool SameName(const std::string& a, const std::string& b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
+}  // namespace
+
+Component::~Component() {
+  // Children go first, newest first, so that nothing outlives what it was
+  // made after.
+  while (!owned_.empty()) owned_.pop_back();
+}
+
+Component* Component::FindComponent(const std::string& name) const {
+  if (name.empty()) return nullptr;
+  for (const auto& child : owned_) {
+    if (SameName(child->Name(), name)) return child.get();
+  }
+  return nullptr;
+}
+
+}  // namespace welmor

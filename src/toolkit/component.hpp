@@ -1,0 +1,47 @@
+#pragma once
+// Base of the component model: a name, an owner and the children it owns.
+// An owner frees what it owns with itself; children are made through Make so
+// that nobody holds an owning raw pointer.
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace welmor {
+
+class Component {
+ public:
+  explicit Component(Component* owner = nullptr) : owner_(owner) {}
+  virtual ~Component();
+  Component(const Component&) = delete;
+  Component& operator=(const Component&) = delete;
+
+  const std::string& Name() const { return name_; }
+  void SetName(std::string name) { name_ = std::move(name); }
+  Component* Owner() const { return owner_; }
+
+  // Owned component with this name (case-insensitive, as names are
+  // identifiers), searched among direct children only; nullptr when absent.
+  Component* FindComponent(const std::string& name) const;
+
+  // Creates a component owned by this one. The child's constructor receives
+  // this component as its owner.
+  template <class T, class... Args>
+  T& Make(Args&&... args) {
+    auto child = std::make_unique<T>(this, std::forward<Args>(args)...);
+    T& ref = *child;
+    owned_.push_back(std::move(child));
+    return ref;
+  }
+
+  std::size_t ComponentCount() const { return owned_.size(); }
+  Component& ComponentAt(std::size_t index) const { return *owned_[index]; }
+
+ private:
+  Component* owner_;
+  std::string name_;
+  std::vector<std::unique_ptr<Component>> owned_;
+};
+
+}  // namespace welmor
