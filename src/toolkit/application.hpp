@@ -1,0 +1,95 @@
+#pragma once
+// The program object: title, hint settings, message filter, the main form,
+// the message loop and the default error handler. There is one at a time.
+
+#include <cstdint>
+#include <exception>
+#include <functional>
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "toolkit/backend.hpp"
+#include "toolkit/dialogs.hpp"
+#include "toolkit/form.hpp"
+#include "toolkit/geometry.hpp"
+#include "toolkit/text_renderer.hpp"
+
+namespace welmor {
+
+// A window message as the message filter sees it.
+struct Message {
+  uint32_t message = 0;
+  uintptr_t wParam = 0;
+  intptr_t lParam = 0;
+};
+
+// Returns true when the message is handled and must not be dispatched.
+using MessageFilter = std::function<bool(const Message&)>;
+
+class Application {
+ public:
+  explicit Application(Backend& backend);
+  ~Application();
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  static Application* Current();
+  static Backend* CurrentBackend();
+  static const TextRenderer& TextRendererOrDefault();
+  // Runs an event handler; an exception that escapes it goes to the
+  // default error handler instead of unwinding through the platform.
+  static void Dispatch(const std::function<void()>& handler);
+
+  Backend& GetBackend() { return backend_; }
+  Dialogs& GetDialogs() { return backend_.GetDialogs(); }
+
+  const std::string& Title() const { return title_; }
+  void SetTitle(const std::string& t) { title_ = t; }
+
+  Color HintColor() const { return hintColor_; }
+  void SetHintColor(Color c);
+  uint32_t HintPause() const { return hintPause_; }
+  void SetHintPause(uint32_t ms);
+  uint32_t HintHidePause() const { return hintHidePause_; }
+  void SetHintHidePause(uint32_t ms);
+
+  MessageFilter OnMessage;
+  // Asks the filter; true when the message is to be dropped.
+  bool FilterMessage(const Message& msg);
+
+  // Makes the main form (the first form made this way) and returns it.
+  template <class T, class... Args>
+  T& CreateForm(Args&&... args) {
+    auto form = std::make_unique<T>(nullptr, std::forward<Args>(args)...);
+    T& ref = *form;
+    if (!mainForm_) {
+      mainForm_ = std::move(form);
+    } else {
+      otherForms_.push_back(std::move(form));
+    }
+    return ref;
+  }
+  Form* MainForm() const { return mainForm_.get(); }
+
+  // Shows the main form and runs the message loop until Terminate.
+  void Run();
+  void Terminate();
+  bool Terminated() const { return terminated_; }
+  void ProcessMessages() { backend_.ProcessMessages(); }
+
+  // Shows an error box with the exception's text.
+  void HandleException(const std::exception& e);
+
+ private:
+  Backend& backend_;
+  std::string title_;
+  Color hintColor_ = 0x00E1FFFF;  // info background
+  uint32_t hintPause_ = 500;
+  uint32_t hintHidePause_ = 2500;
+  bool terminated_ = false;
+  std::unique_ptr<Form> mainForm_;
+  std::vector<std::unique_ptr<Form>> otherForms_;
+};
+
+}  // namespace welmor

@@ -1,0 +1,109 @@
+#include "toolkit/headless/headless_backend.hpp"
+
+#include "toolkit/application.hpp"
+#include "toolkit/control.hpp"
+#include "toolkit/menu.hpp"
+#include "toolkit/timer.hpp"
+
+namespace welmor {
+
+namespace {
+
+class HeadlessPeer final : public ControlPeer {
+ public:
+  explicit HeadlessPeer(uintptr_t handle) : handle_(handle) {}
+  void Changed(Change) override {}
+  uintptr_t Handle() const override { return handle_; }
+
+ private:
+  uintptr_t handle_;
+};
+
+class HeadlessTimerPeer final : public TimerPeer {
+ public:
+  void Update() override {}
+};
+
+const char* KindName(DialogKind kind) {
+  switch (kind) {
+    case DialogKind::Error:
+      return kErrorCaption;
+    case DialogKind::Information:
+      return kInformationCaption;
+    case DialogKind::Confirmation:
+      return kConfirmCaption;
+  }
+  return "";
+}
+
+}  // namespace
+
+void ScriptedDialogs::Message(DialogKind kind, const std::string& text) {
+  shown.push_back({KindName(kind), KindName(kind), text});
+  if (whileOpen) whileOpen();
+}
+
+bool ScriptedDialogs::Confirm(const std::string& text) {
+  shown.push_back({"Confirm", kConfirmCaption, text});
+  if (whileOpen) whileOpen();
+  if (confirmAnswers.empty()) return false;
+  const bool answer = confirmAnswers.front();
+  confirmAnswers.pop_front();
+  return answer;
+}
+
+void ScriptedDialogs::MessageBox(const std::string& text, const std::string& caption) {
+  shown.push_back({"Box", caption, text});
+  if (whileOpen) whileOpen();
+}
+
+std::string ScriptedDialogs::InputBox(const std::string& caption, const std::string& prompt,
+                                      const std::string& defaultText) {
+  shown.push_back({"Input", caption, prompt});
+  if (whileOpen) whileOpen();
+  if (inputAnswers.empty()) return defaultText;
+  const auto answer = inputAnswers.front();
+  inputAnswers.pop_front();
+  return answer ? *answer : defaultText;
+}
+
+bool ScriptedDialogs::ChooseColor(Color& color) {
+  shown.push_back({"Color", "", ""});
+  if (colorAnswers.empty()) return false;
+  const auto answer = colorAnswers.front();
+  colorAnswers.pop_front();
+  if (!answer) return false;
+  color = *answer;
+  return true;
+}
+
+std::size_t ScriptedDialogs::Count(const std::string& kind) const {
+  std::size_t n = 0;
+  for (const Shown& s : shown) n += s.kind == kind ? 1 : 0;
+  return n;
+}
+
+std::unique_ptr<ControlPeer> HeadlessBackend::CreatePeer(Control&) {
+  ++peersCreated_;
+  return std::make_unique<HeadlessPeer>(nextHandle_++);
+}
+
+std::unique_ptr<TimerPeer> HeadlessBackend::CreateTimerPeer(Timer&) {
+  return std::make_unique<HeadlessTimerPeer>();
+}
+
+MenuItem* HeadlessBackend::TrackPopupMenu(PopupMenu& menu, Point, Control*) {
+  ++menusShown;
+  return chooseMenuItem ? chooseMenuItem(menu) : nullptr;
+}
+
+void HeadlessBackend::RunMessageLoop(Application&) {}
+
+void HeadlessBackend::ProcessMessages() {
+  ++processMessagesCalls;
+  auto work = std::move(pendingMessages);
+  pendingMessages.clear();
+  for (auto& w : work) Application::Dispatch(w);
+}
+
+}  // namespace welmor

@@ -1,0 +1,83 @@
+#pragma once
+// A backend without windows. Tests build real forms on it, fire their timers,
+// open their menus through a chooser, answer dialogs from a script and read
+// back what was shown.
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "toolkit/backend.hpp"
+#include "toolkit/dialogs.hpp"
+#include "toolkit/text_renderer.hpp"
+
+namespace welmor {
+
+class ScriptedDialogs : public Dialogs {
+ public:
+  struct Shown {
+    std::string kind;  // "Error", "Information", "Confirm", "Box", "Input", "Color"
+    std::string caption;
+    std::string text;
+  };
+  std::vector<Shown> shown;
+  // Answers, used front first. An input answer of nullopt is Cancel; when a
+  // queue is empty the dialog is cancelled (No for confirmations).
+  std::deque<std::optional<std::string>> inputAnswers;
+  std::deque<bool> confirmAnswers;
+  std::deque<std::optional<Color>> colorAnswers;
+  // Runs while a modal dialog is open, as a modal loop would run timers.
+  std::function<void()> whileOpen;
+
+  void Message(DialogKind kind, const std::string& text) override;
+  bool Confirm(const std::string& text) override;
+  void MessageBox(const std::string& text, const std::string& caption) override;
+  std::string InputBox(const std::string& caption, const std::string& prompt,
+                       const std::string& defaultText) override;
+  bool ChooseColor(Color& color) override;
+
+  std::size_t Count(const std::string& kind) const;
+  void Clear() { shown.clear(); }
+};
+
+class HeadlessBackend : public Backend {
+ public:
+  struct PeerLog {
+    uint64_t changes = 0;
+    uint64_t paints = 0;
+  };
+
+  ScriptedDialogs dialogs;
+  Size screen{1024, 768};
+  bool quitPosted = false;
+  uint64_t processMessagesCalls = 0;
+  // Work that "arrives" while ProcessMessages runs.
+  std::vector<std::function<void()>> pendingMessages;
+  // Picks the item a user would click when a menu opens; null closes it.
+  std::function<MenuItem*(PopupMenu&)> chooseMenuItem;
+  uint64_t menusShown = 0;
+  uint64_t hintSettingsChanges = 0;
+
+  std::unique_ptr<ControlPeer> CreatePeer(Control& control) override;
+  std::unique_ptr<TimerPeer> CreateTimerPeer(Timer& timer) override;
+  MenuItem* TrackPopupMenu(PopupMenu& menu, Point screen, Control* owner) override;
+  void RunMessageLoop(Application& app) override;
+  void ProcessMessages() override;
+  void PostQuit() override { quitPosted = true; }
+  void HintSettingsChanged(Application&) override { ++hintSettingsChanges; }
+  Dialogs& GetDialogs() override { return dialogs; }
+  const TextRenderer& GetTextRenderer() override { return DefaultTextRenderer(); }
+  Size ScreenSize() override { return screen; }
+  uintptr_t ApplicationHandle() override { return 1; }
+
+  uint64_t PeersCreated() const { return peersCreated_; }
+
+ private:
+  uint64_t peersCreated_ = 0;
+  uintptr_t nextHandle_ = 0x100;
+};
+
+}  // namespace welmor

@@ -1,0 +1,26 @@
+#pragma once
+// Measures and draws text into a Bitmap. The Win32 backend renders with the
+// platform's fonts; the headless one uses fixed metrics so that tests are
+// repeatable.
+
+#include <string>
+
+#include "toolkit/bitmap.hpp"
+#include "toolkit/font.hpp"
+
+namespace welmor {
+
+class TextRenderer {
+ public:
+  virtual ~TextRenderer() = default;
+  virtual Size Measure(const Font& font, const std::string& text) const = 0;
+  // Draws text with its top-left corner at (x, y), transparent background.
+  virtual void Draw(Bitmap& target, int32_t x, int32_t y, const Font& font, const std::string& text) const = 0;
+};
+
+// The renderer every Canvas uses unless given another; the backend installs
+// its own at start-up. Never null: a fixed-metrics renderer is the default.
+const TextRenderer& DefaultTextRenderer();
+void SetDefaultTextRenderer(const TextRenderer* renderer);
+
+}  // namespace welmor
