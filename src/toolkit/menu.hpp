@@ -62,6 +62,10 @@ class MenuItem : public Component {
   std::vector<MenuItem*> items_;
 };
 
+// Pixels of this colour in a menu image are left out (show the menu's own
+// background).
+inline constexpr Color kImageTransparent = 0x00FF00FF;
+
 // Small images for menu items, 16 x 16.
 class ImageList : public Component {
  public:
