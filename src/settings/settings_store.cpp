@@ -1,0 +1,195 @@
+#include "settings/settings_store.hpp"
+
+#include <array>
+#include <memory>
+#include <stdexcept>
+#include <string_view>
+#include <type_traits>
+#include <utility>
+#include <variant>
+
+namespace welmor {
+
+namespace {
+
+constexpr const char* kVersionValue = "Version";
+
+// The values of the settings key after Version, in the order they are read
+// and written; each value is named after its field.
+using FieldRef = std::variant<std::string Settings::*, bool Settings::*, int32_t Settings::*, uint32_t Settings::*>;
+
+struct StoredField {
+  const char* name;
+  FieldRef field;
+};
+
+#define WELMOR_FIELD(f) StoredField{#f, &Settings::f}
+const std::array<StoredField, 26> kStoredFields = {
+    WELMOR_FIELD(ContentPanels),       WELMOR_FIELD(ContentHDDs),         WELMOR_FIELD(GraphCPU),
+    WELMOR_FIELD(GraphRAM),            WELMOR_FIELD(CPUAlarm_1),          WELMOR_FIELD(CPUAlarm_1_Value),
+    WELMOR_FIELD(CPUAlarm_1_Interval), WELMOR_FIELD(CPUAlarm_2),          WELMOR_FIELD(CPUAlarm_2_Value),
+    WELMOR_FIELD(CPUAlarm_2_Interval), WELMOR_FIELD(RAMAlarm_1),          WELMOR_FIELD(RAMAlarm_1_Value),
+    WELMOR_FIELD(RAMAlarm_1_Interval), WELMOR_FIELD(RAMAlarm_2),          WELMOR_FIELD(RAMAlarm_2_Value),
+    WELMOR_FIELD(RAMAlarm_2_Interval), WELMOR_FIELD(ColorT),              WELMOR_FIELD(ColorB),
+    WELMOR_FIELD(ColorBG),             WELMOR_FIELD(Sticky),              WELMOR_FIELD(ShowProcesses),
+    WELMOR_FIELD(AutoUpdate),          WELMOR_FIELD(Interval),            WELMOR_FIELD(SavePosition),
+    WELMOR_FIELD(PTop),                WELMOR_FIELD(PLeft),
+};
+#undef WELMOR_FIELD
+
+void ReadField(RegistryKey& key, const StoredField& stored, Settings& settings) {
+  std::visit(
+      [&](auto member) {
+        auto& field = settings.*member;
+        using T = std::remove_reference_t<decltype(field)>;
+        if constexpr (std::is_same_v<T, std::string>) {
+          field = key.ReadString(stored.name);
+        } else if constexpr (std::is_same_v<T, bool>) {
+          field = key.ReadInteger(stored.name) != 0;
+        } else {
+          field = static_cast<T>(key.ReadInteger(stored.name));
+        }
+      },
+      stored.field);
+}
+
+void WriteField(RegistryKey& key, const StoredField& stored, const Settings& settings) {
+  std::visit(
+      [&](auto member) {
+        const auto& field = settings.*member;
+        using T = std::remove_cvref_t<decltype(field)>;
+        if constexpr (std::is_same_v<T, std::string>) {
+          key.WriteString(stored.name, field);
+        } else if constexpr (std::is_same_v<T, bool>) {
+          key.WriteInteger(stored.name, field ? 1 : 0);
+        } else {
+          key.WriteInteger(stored.name, static_cast<int32_t>(field));
+        }
+      },
+      stored.field);
+}
+
+// The panels use characters 1 to 3 of these texts without looking at their
+// length; a hand-edited shorter text gets its missing places from the start
+// value so that every panel has a content and a drive.
+void FillShortText(std::string& text, const std::string& startValue) {
+  if (text.size() < startValue.size()) text += startValue.substr(text.size());
+}
+
+}  // namespace
+
+SettingsStore::SettingsStore(RegistryFactory registry, SettingsHooks hooks, SettingsLocations locations)
+    : registry_(std::move(registry)), hooks_(std::move(hooks)), locations_(std::move(locations)) {
+  if (!registry_ || !hooks_.fileVersion || !hooks_.executablePath || !hooks_.screenWidth ||
+      !hooks_.windowPosition || !hooks_.showInformation)
+    throw std::invalid_argument("SettingsStore needs a registry and every hook");
+}
+
+void SettingsStore::LoadSettings() {
+  std::unique_ptr<RegistryKey> key = registry_();
+
+  key->OpenKey(locations_.runKey, false);
+  settings_.RunAtStartup = key->ReadString(locations_.runValue) == hooks_.executablePath();
+  key->CloseKey();
+
+  if (key->KeyExists(locations_.legacyKey)) key->DeleteKey(locations_.legacyKey);
+
+  if (!key->KeyExists(locations_.settingsKey)) {
+    key.reset();
+    hooks_.showInformation(kLanguageNotice);
+    SaveSettings(true);
+    return;
+  }
+
+  key->OpenKey(locations_.settingsKey, false);
+  // A key without Version must not look like the work of another version.
+  settings_.SettingsVersion =
+      key->ValueExists(kVersionValue) ? key->ReadString(kVersionValue) : hooks_.fileVersion();
+  const Settings start;
+  for (const StoredField& stored : kStoredFields) {
+    if (key->ValueExists(stored.name)) ReadField(*key, stored, settings_);
+  }
+  FillShortText(settings_.ContentPanels, start.ContentPanels);
+  FillShortText(settings_.ContentHDDs, start.ContentHDDs);
+  key->CloseKey();
+}
+
+Settings SettingsStore::FirstRunValues() const {
+  Settings values;
+  values.CPUAlarm_1 = false;
+  values.PTop = 5;
+  values.PLeft = hooks_.screenWidth() / 2;
+  return values;
+}
+
+void SettingsStore::WriteAll(RegistryKey& key, bool defaults) {
+  // A key that cannot be opened or created shows up as the first refused
+  // write below, which names the value.
+  key.OpenKey(locations_.settingsKey, true);
+  key.WriteString(kVersionValue, hooks_.fileVersion());
+  if (defaults) {
+    const Settings values = FirstRunValues();
+    for (const StoredField& stored : kStoredFields) {
+      WriteField(key, stored, values);
+      // Interval has always gone down twice on a first run (28 writes); the
+      // second write changes nothing.
+      if (std::string_view(stored.name) == "Interval") WriteField(key, stored, values);
+    }
+  } else {
+    if (settings_.SavePosition) {
+      const WindowPosition position = hooks_.windowPosition();
+      settings_.PTop = position.top;
+      settings_.PLeft = position.left;
+    }
+    for (const StoredField& stored : kStoredFields) WriteField(key, stored, settings_);
+  }
+  key.CloseKey();
+}
+
+void SettingsStore::SaveSettings(bool defaults) {
+  try {
+    WriteAll(*registry_(), defaults);
+  } catch (const ERegistryException&) {
+    // Saves come with every mouse movement: one box per run of refusals.
+    if (refusalReported_) return;
+    refusalReported_ = true;
+    throw;
+  }
+  refusalReported_ = false;
+  LoadSettings();
+}
+
+void SettingsStore::UpgradeSettings() {
+  {
+    std::unique_ptr<RegistryKey> key = registry_();
+    key->OpenKey(locations_.settingsKey, true);
+    key->WriteString(kVersionValue, hooks_.fileVersion());
+    key->WriteString("ContentHDDs", "CCC");
+    key->WriteInteger("ShowProcesses", 1);
+    key->WriteInteger("Interval", 1);
+    key->CloseKey();
+  }
+  LoadSettings();
+}
+
+bool SettingsStore::CheckSettingsVersion() {
+  if (settings_.SettingsVersion == hooks_.fileVersion()) return false;
+  hooks_.showInformation(kOtherVersionNotice);
+  UpgradeSettings();
+  return true;
+}
+
+void SettingsStore::SetRunAtStartup(bool on) {
+  std::unique_ptr<RegistryKey> key = registry_();
+  key->OpenKey(locations_.runKey, false);
+  if (on) {
+    key->WriteString(locations_.runValue, hooks_.executablePath());
+    settings_.RunAtStartup = true;
+  } else {
+    key->DeleteValue(locations_.runValue);
+    settings_.RunAtStartup = false;
+  }
+  key->CloseKey();
+}
+
+}  // namespace welmor

@@ -1,0 +1,420 @@
+// The settings store against the in-memory hive.
+#include "settings/settings_store.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "fakes/memory_registry.hpp"
+
+namespace welmor {
+namespace {
+
+const std::string kKey = "Software\\Brannic\\Welmor";
+const std::string kLegacyKey = "Software\\Quessel\\Welmor";
+const std::string kRun = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+const std::string kExe = "C:\\Program Files\\Welmor\\Welmor.exe";
+const std::string kVersion = "3.9.5.15";
+
+using Stored = std::variant<std::string, int32_t>;
+struct Expected {
+  std::string name;
+  Stored value;
+};
+
+// What a first run leaves in the key, in write order, on a 1279-pixel screen.
+const std::vector<Expected> kFirstRun = {
+    {"Version", kVersion},        {"ContentPanels", "167"},     {"ContentHDDs", "CCC"},
+    {"GraphCPU", 0},              {"GraphRAM", 0},              {"CPUAlarm_1", 0},
+    {"CPUAlarm_1_Value", 50},     {"CPUAlarm_1_Interval", 10},  {"CPUAlarm_2", 0},
+    {"CPUAlarm_2_Value", 50},     {"CPUAlarm_2_Interval", 10},  {"RAMAlarm_1", 0},
+    {"RAMAlarm_1_Value", 50},     {"RAMAlarm_1_Interval", 10},  {"RAMAlarm_2", 0},
+    {"RAMAlarm_2_Value", 50},     {"RAMAlarm_2_Interval", 10},  {"ColorT", 0},
+    {"ColorB", 255},              {"ColorBG", 15780518},        {"Sticky", 0},
+    {"ShowProcesses", 1},         {"AutoUpdate", 1},            {"Interval", 1},
+    {"SavePosition", 1},          {"PTop", 5},                  {"PLeft", 639},
+};
+
+class SettingsStoreTest : public ::testing::Test {
+ protected:
+  SettingsStore MakeStore() {
+    SettingsHooks hooks;
+    hooks.fileVersion = [this] { return version; };
+    hooks.executablePath = [] { return kExe; };
+    hooks.screenWidth = [] { return 1279; };
+    hooks.windowPosition = [this] { return position; };
+    hooks.showInformation = [this](const std::string& text) { notices.push_back(text); };
+    return SettingsStore(hive.Factory(), hooks);
+  }
+
+  // Runs f, which must throw the registry error with exactly this text.
+  template <class F>
+  void ExpectRegistryError(F f, const std::string& text) {
+    try {
+      f();
+      ADD_FAILURE() << "no error, expected " << text;
+    } catch (const ERegistryException& e) {
+      EXPECT_EQ(std::string(e.what()), text);
+    }
+  }
+
+  MemoryRegistry hive;
+  std::string version = kVersion;
+  WindowPosition position;
+  std::vector<std::string> notices;
+};
+
+TEST_F(SettingsStoreTest, FirstRunWritesEveryValueWithTheFirstRunColumn) {
+  SettingsStore store = MakeStore();
+  ASSERT_TRUE(store.Record().CPUAlarm_1);
+  store.LoadSettings();
+
+  EXPECT_EQ(notices, std::vector<std::string>{kLanguageNotice});
+  EXPECT_EQ(hive.ValueCount(kKey), kFirstRun.size());
+  std::vector<std::string> expectedWrites;
+  for (const Expected& e : kFirstRun) {
+    if (const auto* text = std::get_if<std::string>(&e.value)) {
+      EXPECT_EQ(hive.GetString(kKey, e.name), *text) << e.name;
+    } else {
+      EXPECT_EQ(hive.GetDword(kKey, e.name), std::get<int32_t>(e.value)) << e.name;
+    }
+    expectedWrites.push_back(e.name);
+    if (e.name == "Interval") expectedWrites.push_back(e.name);
+  }
+  EXPECT_EQ(hive.writeLog, expectedWrites);
+
+  // The reload took the first-run values, not the start values.
+  const Settings& s = store.Record();
+  EXPECT_FALSE(s.CPUAlarm_1);
+  EXPECT_EQ(s.PTop, 5);
+  EXPECT_EQ(s.PLeft, 639);
+  EXPECT_EQ(s.SettingsVersion, kVersion);
+  EXPECT_FALSE(store.CheckSettingsVersion());
+  EXPECT_EQ(notices.size(), 1u);
+
+  // The next start finds the key and shows nothing.
+  SettingsStore second = MakeStore();
+  second.LoadSettings();
+  EXPECT_EQ(notices.size(), 1u);
+  EXPECT_FALSE(second.Record().CPUAlarm_1);
+}
+
+TEST_F(SettingsStoreTest, MissingValuesKeepTheirFields) {
+  hive.PutString(kKey, "Version", kVersion);
+  SettingsStore store = MakeStore();
+  store.LoadSettings();
+  const Settings& s = store.Record();
+  EXPECT_TRUE(notices.empty());
+  EXPECT_TRUE(hive.writeLog.empty());
+  EXPECT_TRUE(s.CPUAlarm_1);
+  EXPECT_EQ(s.CPUAlarm_1_Value, 50);
+  EXPECT_EQ(s.CPUAlarm_1_Interval, 10);
+  EXPECT_EQ(s.ContentPanels, "167");
+  EXPECT_EQ(s.ColorBG, 0xF0CAA6u);
+  EXPECT_EQ(s.PTop, 0);
+  EXPECT_EQ(s.PLeft, 0);
+
+  // Fields changed in memory survive a load that finds no value for them.
+  store.Record().Sticky = true;
+  store.Record().Interval = 9;
+  hive.PutDword(kKey, "Interval", 3);
+  store.LoadSettings();
+  EXPECT_TRUE(s.Sticky);
+  EXPECT_EQ(s.Interval, 3);
+}
+
+TEST_F(SettingsStoreTest, KeyWithoutVersionCountsAsThisVersion) {
+  hive.PutDword(kKey, "ColorT", 42);
+  SettingsStore store = MakeStore();
+  store.LoadSettings();
+  EXPECT_EQ(store.Record().SettingsVersion, kVersion);
+  EXPECT_EQ(store.Record().ColorT, 42u);
+  EXPECT_FALSE(store.CheckSettingsVersion());
+  EXPECT_TRUE(notices.empty());
+  EXPECT_FALSE(hive.Get(kKey, "Version").has_value());
+}
+
+TEST_F(SettingsStoreTest, OtherVersionIsNoticedOnceAndUpgraded) {
+  hive.PutString(kKey, "Version", "3.8.0.1");
+  hive.PutString(kKey, "ContentHDDs", "DEF");
+  hive.PutDword(kKey, "ShowProcesses", 0);
+  hive.PutDword(kKey, "Interval", 7);
+  hive.PutDword(kKey, "ColorT", 123);
+  hive.PutDword(kKey, "Sticky", 1);
+  hive.PutString(kKey, "ContentPanels", "912");
+
+  SettingsStore store = MakeStore();
+  store.LoadSettings();
+  EXPECT_EQ(store.Record().SettingsVersion, "3.8.0.1");
+  EXPECT_TRUE(notices.empty());
+
+  EXPECT_TRUE(store.CheckSettingsVersion());
+  EXPECT_EQ(notices, std::vector<std::string>{kOtherVersionNotice});
+  EXPECT_EQ(hive.writeLog, (std::vector<std::string>{"Version", "ContentHDDs", "ShowProcesses", "Interval"}));
+  const Settings& s = store.Record();
+  EXPECT_EQ(s.SettingsVersion, kVersion);
+  EXPECT_EQ(s.ContentHDDs, "CCC");
+  EXPECT_TRUE(s.ShowProcesses);
+  EXPECT_EQ(s.Interval, 1);
+  EXPECT_EQ(s.ColorT, 123u);
+  EXPECT_TRUE(s.Sticky);
+  EXPECT_EQ(s.ContentPanels, "912");
+  EXPECT_EQ(hive.GetString(kKey, "Version"), kVersion);
+
+  EXPECT_FALSE(store.CheckSettingsVersion());
+  EXPECT_EQ(notices.size(), 1u);
+}
+
+TEST_F(SettingsStoreTest, SaveTakesThePositionOnlyWhileSavePositionIsOn) {
+  SettingsStore store = MakeStore();
+  store.LoadSettings();
+
+  position = {100, 200};
+  store.SaveSettings(false);
+  EXPECT_EQ(hive.GetDword(kKey, "PTop"), 100);
+  EXPECT_EQ(hive.GetDword(kKey, "PLeft"), 200);
+
+  store.Record().SavePosition = false;
+  store.SaveSettings(false);
+  position = {300, 400};
+  store.SaveSettings(false);
+  EXPECT_EQ(hive.GetDword(kKey, "SavePosition"), 0);
+  EXPECT_EQ(hive.GetDword(kKey, "PTop"), 100);
+  EXPECT_EQ(hive.GetDword(kKey, "PLeft"), 200);
+  EXPECT_EQ(store.Record().PTop, 100);
+  EXPECT_EQ(store.Record().PLeft, 200);
+}
+
+TEST_F(SettingsStoreTest, SaveWritesTheRecordAndReloadsIt) {
+  SettingsStore store = MakeStore();
+  store.LoadSettings();
+  hive.PutDword(kKey, "GraphCPU", 7);  // any non-zero number is on
+  store.LoadSettings();
+  ASSERT_TRUE(store.Record().GraphCPU);
+
+  Settings& s = store.Record();
+  s.ContentPanels = "845";
+  s.ColorBG = 0xFFFFFFFF;  // top bit set: stored as a negative DWORD, read back unchanged
+  s.RAMAlarm_2_Interval = 3600;
+  s.CPUAlarm_1_Count = 7;
+  hive.CreateKey(kLegacyKey);  // the reload deletes it
+  hive.writeLog.clear();
+  store.SaveSettings(false);
+
+  EXPECT_EQ(hive.writeLog.size(), 27u);
+  EXPECT_EQ(hive.ValueCount(kKey), 27u);  // the alarm counters are not stored
+  EXPECT_EQ(hive.GetString(kKey, "ContentPanels"), "845");
+  EXPECT_EQ(hive.GetDword(kKey, "ColorBG"), -1);
+  EXPECT_EQ(hive.GetDword(kKey, "RAMAlarm_2_Interval"), 3600);
+  EXPECT_EQ(hive.GetDword(kKey, "GraphCPU"), 1);
+  EXPECT_FALSE(hive.HasKey(kLegacyKey));
+  EXPECT_EQ(s.ColorBG, 0xFFFFFFFFu);
+  EXPECT_EQ(s.CPUAlarm_1_Count, 7);
+}
+
+TEST_F(SettingsStoreTest, LegacyKeyIsDeletedWithItsSubkeysAndNothingTakenOver) {
+  hive.PutString(kKey, "Version", kVersion);
+  hive.PutDword(kLegacyKey, "ColorT", 5);
+  hive.PutDword(kLegacyKey + "\\Deeper\\Still", "X", 1);
+  hive.CreateKey("Software\\Quessel\\Other");
+  SettingsStore store = MakeStore();
+  store.LoadSettings();
+  EXPECT_FALSE(hive.HasKey(kLegacyKey));
+  EXPECT_FALSE(hive.HasKey(kLegacyKey + "\\Deeper"));
+  EXPECT_FALSE(hive.HasKey(kLegacyKey + "\\Deeper\\Still"));
+  EXPECT_TRUE(hive.HasKey("Software\\Quessel\\Other"));
+  EXPECT_EQ(store.Record().ColorT, 0u);
+}
+
+TEST_F(SettingsStoreTest, RunEntryCountsOnlyWhenItIsExactlyTheExecutablePath) {
+  hive.PutString(kKey, "Version", kVersion);
+  const struct {
+    std::string entry;
+    bool ours;
+  } cases[] = {
+      {kExe, true},
+      {"C:\\PROGRAM FILES\\WELMOR\\WELMOR.EXE", false},
+      {"c:\\Program Files\\Welmor\\Welmor.exe", false},
+      {"\"" + kExe + "\"", false},
+      {kExe + " /min", false},
+      {kExe + " ", false},
+      {"D:\\Old\\Welmor.exe", false},
+      {"", false},
+  };
+  SettingsStore store = MakeStore();
+  for (const auto& c : cases) {
+    hive.PutString(kRun, "Welmor", c.entry);
+    store.LoadSettings();
+    EXPECT_EQ(store.Record().RunAtStartup, c.ours) << c.entry;
+  }
+  hive.PutString(kRun, "Other", kExe);
+  hive.Put(kRun, "Welmor", {});
+  store.LoadSettings();
+  EXPECT_FALSE(store.Record().RunAtStartup);
+}
+
+TEST_F(SettingsStoreTest, SetRunAtStartupWritesAndDeletesThePlainPath) {
+  hive.PutString(kKey, "Version", kVersion);
+  hive.PutString(kRun, "Welmor", "\"" + kExe + "\" /min");
+  hive.PutString(kRun, "Another", "C:\\another.exe");
+  SettingsStore store = MakeStore();
+  store.LoadSettings();
+  ASSERT_FALSE(store.Record().RunAtStartup);
+
+  store.SetRunAtStartup(true);
+  EXPECT_TRUE(store.Record().RunAtStartup);
+  EXPECT_EQ(hive.GetString(kRun, "Welmor"), kExe);
+  store.Record().RunAtStartup = false;
+  store.LoadSettings();
+  EXPECT_TRUE(store.Record().RunAtStartup);
+
+  store.SetRunAtStartup(false);
+  EXPECT_FALSE(store.Record().RunAtStartup);
+  EXPECT_FALSE(hive.Get(kRun, "Welmor").has_value());
+  EXPECT_EQ(hive.GetString(kRun, "Another"), "C:\\another.exe");
+  store.SetRunAtStartup(false);  // nothing left to delete: silent
+  EXPECT_FALSE(store.Record().RunAtStartup);
+  EXPECT_EQ(hive.openKeys, 0);
+}
+
+TEST_F(SettingsStoreTest, WrongValueTypeStopsTheLoadAtThatValue) {
+  const struct {
+    std::string name;
+    RegistryValue value;
+    std::string error;
+  } cases[] = {
+      {"CPUAlarm_1", RegistryValue::FromText("ab"), "Invalid data type for 'CPUAlarm_1'"},
+      {"CPUAlarm_1", RegistryValue::FromText("abc"), "Invalid data type for 'CPUAlarm_1'"},
+      {"CPUAlarm_1", RegistryValue::FromText("abcd"), "Failed to get data for 'CPUAlarm_1'"},
+      {"CPUAlarm_1", RegistryValue{RegistryValueKind::Binary, {1, 0, 0, 0}}, "Invalid data type for 'CPUAlarm_1'"},
+      {"CPUAlarm_1", RegistryValue{RegistryValueKind::Binary, {1, 0, 0, 0, 0}},
+       "Failed to get data for 'CPUAlarm_1'"},
+      {"Version", RegistryValue::FromDword(3), "Invalid data type for 'Version'"},
+      {"ContentHDDs", RegistryValue::FromDword(67), "Invalid data type for 'ContentHDDs'"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.error);
+    MemoryRegistry fresh;
+    std::swap(hive, fresh);
+    hive.PutString(kKey, "Version", "3.9.5.14");
+    hive.PutString(kKey, "ContentPanels", "935");
+    hive.PutDword(kKey, "GraphCPU", 1);
+    hive.PutDword(kKey, "ColorT", 77);
+    hive.Put(kKey, c.name, c.value);
+    SettingsStore store = MakeStore();
+    ExpectRegistryError([&] { store.LoadSettings(); }, c.error);
+    const Settings& s = store.Record();
+    // Values before the failing one are taken, the rest keep their fields.
+    const bool stoppedAtVersion = c.name == "Version";
+    EXPECT_EQ(s.SettingsVersion, stoppedAtVersion ? "" : "3.9.5.14");
+    EXPECT_EQ(s.ContentPanels, stoppedAtVersion ? "167" : "935");
+    EXPECT_EQ(s.GraphCPU, c.name == "CPUAlarm_1");
+    EXPECT_TRUE(s.CPUAlarm_1);  // the failing value or after it: unchanged
+    EXPECT_EQ(s.ColorT, 0u);
+    EXPECT_EQ(hive.openKeys, 0);
+  }
+}
+
+TEST_F(SettingsStoreTest, TextValuesReadUpToTheirFirstNulAndShortOnesAreFilled) {
+  hive.PutString(kKey, "Version", kVersion);
+  hive.Put(kKey, "ContentPanels", RegistryValue{RegistryValueKind::ExpandText, {'2', 0, '9', 0}});
+  hive.Put(kKey, "ContentHDDs", RegistryValue{RegistryValueKind::Text, {}});
+  SettingsStore store = MakeStore();
+  store.LoadSettings();
+  EXPECT_EQ(store.Record().ContentPanels, "267");
+  EXPECT_EQ(store.Record().ContentHDDs, "CCC");
+
+  hive.PutString(kKey, "ContentPanels", "1234");
+  hive.Put(kKey, "ContentHDDs", RegistryValue{RegistryValueKind::Text, {'D', 'E'}});  // no NUL at all
+  store.LoadSettings();
+  EXPECT_EQ(store.Record().ContentPanels, "1234");
+  EXPECT_EQ(store.Record().ContentHDDs, "DEC");
+}
+
+TEST_F(SettingsStoreTest, RefusedWriteStopsTheSaveWithoutReload) {
+  SettingsStore store = MakeStore();
+  store.LoadSettings();
+  store.Record().ContentPanels = "999";
+  store.Record().GraphRAM = true;
+  store.Record().ColorT = 4242;
+  hive.CreateKey(kLegacyKey);  // a reload would delete it
+  hive.writesAllowed = 5;      // Version, ContentPanels, ContentHDDs, GraphCPU, GraphRAM
+
+  ExpectRegistryError([&] { store.SaveSettings(false); }, "Failed to set data for 'CPUAlarm_1'");
+  EXPECT_EQ(hive.GetString(kKey, "ContentPanels"), "999");
+  EXPECT_EQ(hive.GetDword(kKey, "GraphRAM"), 1);
+  EXPECT_EQ(hive.GetDword(kKey, "ColorT"), 0);
+  EXPECT_TRUE(hive.HasKey(kLegacyKey));
+  EXPECT_EQ(hive.openKeys, 0);
+  EXPECT_EQ(store.Record().ColorT, 4242u);
+}
+
+TEST_F(SettingsStoreTest, RefusedSavesAreReportedOncePerRun) {
+  SettingsStore store = MakeStore();
+  store.LoadSettings();
+  hive.readOnly = true;
+
+  ExpectRegistryError([&] { store.SaveSettings(false); }, "Failed to set data for 'Version'");
+  hive.CreateKey(kLegacyKey);
+  EXPECT_NO_THROW(store.SaveSettings(false));
+  EXPECT_NO_THROW(store.SaveSettings(false));
+  EXPECT_EQ(hive.refusedWrites, 3);
+  EXPECT_TRUE(hive.HasKey(kLegacyKey));  // silent refusals do not reload either
+
+  // Commands that are not saves still report every time.
+  ExpectRegistryError([&] { store.SetRunAtStartup(true); }, "Failed to set data for 'Welmor'");
+  ExpectRegistryError([&] { store.UpgradeSettings(); }, "Failed to set data for 'Version'");
+
+  hive.readOnly = false;
+  store.Record().Sticky = true;
+  store.SaveSettings(false);
+  EXPECT_EQ(hive.GetDword(kKey, "Sticky"), 1);
+  EXPECT_FALSE(hive.HasKey(kLegacyKey));
+
+  hive.readOnly = true;
+  ExpectRegistryError([&] { store.SaveSettings(false); }, "Failed to set data for 'Version'");
+  EXPECT_NO_THROW(store.SaveSettings(false));
+}
+
+TEST_F(SettingsStoreTest, ReadOnlyFirstRunShowsTheNoticeThenTheError) {
+  hive.readOnly = true;
+  SettingsStore store = MakeStore();
+  ExpectRegistryError([&] { store.LoadSettings(); }, "Failed to set data for 'Version'");
+  EXPECT_EQ(notices, std::vector<std::string>{kLanguageNotice});
+  EXPECT_FALSE(hive.HasKey(kKey));
+  EXPECT_TRUE(store.Record().CPUAlarm_1);
+  EXPECT_NO_THROW(store.SaveSettings(false));  // already reported
+}
+
+TEST_F(SettingsStoreTest, RefreshIntervalNeverSpins) {
+  hive.PutString(kKey, "Version", kVersion);
+  hive.Put(kKey, "Interval", RegistryValue::FromDword(0));
+  SettingsStore store = MakeStore();
+  store.LoadSettings();
+  EXPECT_EQ(RefreshIntervalMs(store.Record()), 1000u);
+  store.SaveSettings(false);
+  EXPECT_EQ(hive.GetDword(kKey, "Interval"), 0);  // the stored value stays as it is
+
+  Settings s;
+  const struct {
+    int32_t interval;
+    uint32_t ms;
+  } cases[] = {{-5, 1000}, {INT32_MIN, 1000}, {1, 1000}, {60, 60000}, {2147483, 2147483000}, {2147484, 0x7FFFFFFF},
+               {INT32_MAX, 0x7FFFFFFF}};
+  for (const auto& c : cases) {
+    s.Interval = c.interval;
+    EXPECT_EQ(RefreshIntervalMs(s), c.ms) << c.interval;
+  }
+}
+
+TEST(SettingsStoreConstruction, RefusesMissingHooks) {
+  MemoryRegistry hive;
+  SettingsHooks hooks;
+  hooks.fileVersion = [] { return std::string("1"); };
+  EXPECT_THROW(SettingsStore(hive.Factory(), hooks), std::invalid_argument);
+}
+
+}  // namespace
+}  // namespace welmor
