@@ -48,7 +48,8 @@ int32_t RegistryKey::ReadInteger(const std::string& name) {
   if (!value || value->data.size() > kDwordSize) throw ERegistryException(GetDataFailedText(name));
   if (value->kind != RegistryValueKind::Dword) throw ERegistryException(InvalidDataTypeText(name));
   uint32_t number = 0;
-  for (std::size_t i = 0; i < value->data.size(); ++i) number |= static_cast<uint32_t>(value->data[i]) << (8 * i);
+  for (std::size_t i = 0; i < value->data.size(); ++i)
+    number |= static_cast<uint32_t>(value->data[i]) << (8 * i);
   return static_cast<int32_t>(number);
 }
 

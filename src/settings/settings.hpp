@@ -26,13 +26,13 @@ struct Settings {
   bool RAMAlarm_2 = false;
   int32_t RAMAlarm_2_Value = 50;
   int32_t RAMAlarm_2_Interval = 10;
-  uint32_t ColorT = 0;           // black
-  uint32_t ColorB = 255;         // red
-  uint32_t ColorBG = 15780518;   // 0xF0CAA6, sky blue
+  uint32_t ColorT = 0;          // black
+  uint32_t ColorB = 255;        // red
+  uint32_t ColorBG = 15780518;  // 0xF0CAA6, sky blue
   bool Sticky = false;
   bool ShowProcesses = true;
   bool AutoUpdate = true;
-  int32_t Interval = 1;          // refresh interval, seconds
+  int32_t Interval = 1;  // refresh interval, seconds
   bool SavePosition = true;
   int32_t PTop = 0;
   int32_t PLeft = 0;

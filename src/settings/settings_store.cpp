@@ -16,13 +16,15 @@ constexpr const char* kVersionValue = "Version";
 
 // The values of the settings key after Version, in the order they are read
 // and written; each value is named after its field.
-using FieldRef = std::variant<std::string Settings::*, bool Settings::*, int32_t Settings::*, uint32_t Settings::*>;
+using FieldRef =
+    std::variant<std::string Settings::*, bool Settings::*, int32_t Settings::*, uint32_t Settings::*>;
 
 struct StoredField {
   const char* name;
   FieldRef field;
 };
 
+// clang-format off
 #define WELMOR_FIELD(f) StoredField{#f, &Settings::f}
 const std::array<StoredField, 26> kStoredFields = {
     WELMOR_FIELD(ContentPanels),       WELMOR_FIELD(ContentHDDs),         WELMOR_FIELD(GraphCPU),
@@ -36,6 +38,7 @@ const std::array<StoredField, 26> kStoredFields = {
     WELMOR_FIELD(PTop),                WELMOR_FIELD(PLeft),
 };
 #undef WELMOR_FIELD
+// clang-format on
 
 void ReadField(RegistryKey& key, const StoredField& stored, Settings& settings) {
   std::visit(

@@ -38,8 +38,8 @@ inline constexpr const char* kRunValueName = "Welmor";
 inline constexpr const char* kLanguageNotice =
     "If system language is not English, some dispay bugs (missing text) will be around.";
 inline constexpr const char* kOtherVersionNotice =
-    "     Setting from diferent version found in Registry. \r\n\r\n Please make sure you read the History for "
-    "changes";
+    "     Setting from diferent version found in Registry. \r\n\r\n"
+    " Please make sure you read the History for changes";
 
 // Where the store keeps things, below the registry factory's hive. The
 // program uses the defaults; tests under Wine move the settings keys out of

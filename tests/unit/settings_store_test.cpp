@@ -17,6 +17,11 @@ const std::string kLegacyKey = "Software\\Quessel\\Welmor";
 const std::string kRun = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 const std::string kExe = "C:\\Program Files\\Welmor\\Welmor.exe";
 const std::string kVersion = "3.9.5.15";
+const std::string kLanguageText =
+    "If system language is not English, some dispay bugs (missing text) will be around.";
+const std::string kOtherVersionText =
+    "     Setting from diferent version found in Registry. \r\n\r\n"
+    " Please make sure you read the History for changes";
 
 using Stored = std::variant<std::string, int32_t>;
 struct Expected {
@@ -25,6 +30,7 @@ struct Expected {
 };
 
 // What a first run leaves in the key, in write order, on a 1279-pixel screen.
+// clang-format off
 const std::vector<Expected> kFirstRun = {
     {"Version", kVersion},        {"ContentPanels", "167"},     {"ContentHDDs", "CCC"},
     {"GraphCPU", 0},              {"GraphRAM", 0},              {"CPUAlarm_1", 0},
@@ -36,6 +42,7 @@ const std::vector<Expected> kFirstRun = {
     {"ShowProcesses", 1},         {"AutoUpdate", 1},            {"Interval", 1},
     {"SavePosition", 1},          {"PTop", 5},                  {"PLeft", 639},
 };
+// clang-format on
 
 class SettingsStoreTest : public ::testing::Test {
  protected:
@@ -71,7 +78,7 @@ TEST_F(SettingsStoreTest, FirstRunWritesEveryValueWithTheFirstRunColumn) {
   ASSERT_TRUE(store.Record().CPUAlarm_1);
   store.LoadSettings();
 
-  EXPECT_EQ(notices, std::vector<std::string>{kLanguageNotice});
+  EXPECT_EQ(notices, std::vector<std::string>{kLanguageText});
   EXPECT_EQ(hive.ValueCount(kKey), kFirstRun.size());
   std::vector<std::string> expectedWrites;
   for (const Expected& e : kFirstRun) {
@@ -151,7 +158,7 @@ TEST_F(SettingsStoreTest, OtherVersionIsNoticedOnceAndUpgraded) {
   EXPECT_TRUE(notices.empty());
 
   EXPECT_TRUE(store.CheckSettingsVersion());
-  EXPECT_EQ(notices, std::vector<std::string>{kOtherVersionNotice});
+  EXPECT_EQ(notices, std::vector<std::string>{kOtherVersionText});
   EXPECT_EQ(hive.writeLog, (std::vector<std::string>{"Version", "ContentHDDs", "ShowProcesses", "Interval"}));
   const Settings& s = store.Record();
   EXPECT_EQ(s.SettingsVersion, kVersion);
@@ -288,7 +295,8 @@ TEST_F(SettingsStoreTest, WrongValueTypeStopsTheLoadAtThatValue) {
       {"CPUAlarm_1", RegistryValue::FromText("ab"), "Invalid data type for 'CPUAlarm_1'"},
       {"CPUAlarm_1", RegistryValue::FromText("abc"), "Invalid data type for 'CPUAlarm_1'"},
       {"CPUAlarm_1", RegistryValue::FromText("abcd"), "Failed to get data for 'CPUAlarm_1'"},
-      {"CPUAlarm_1", RegistryValue{RegistryValueKind::Binary, {1, 0, 0, 0}}, "Invalid data type for 'CPUAlarm_1'"},
+      {"CPUAlarm_1", RegistryValue{RegistryValueKind::Binary, {1, 0, 0, 0}},
+       "Invalid data type for 'CPUAlarm_1'"},
       {"CPUAlarm_1", RegistryValue{RegistryValueKind::Binary, {1, 0, 0, 0, 0}},
        "Failed to get data for 'CPUAlarm_1'"},
       {"Version", RegistryValue::FromDword(3), "Invalid data type for 'Version'"},
@@ -382,7 +390,7 @@ TEST_F(SettingsStoreTest, ReadOnlyFirstRunShowsTheNoticeThenTheError) {
   hive.readOnly = true;
   SettingsStore store = MakeStore();
   ExpectRegistryError([&] { store.LoadSettings(); }, "Failed to set data for 'Version'");
-  EXPECT_EQ(notices, std::vector<std::string>{kLanguageNotice});
+  EXPECT_EQ(notices, std::vector<std::string>{kLanguageText});
   EXPECT_FALSE(hive.HasKey(kKey));
   EXPECT_TRUE(store.Record().CPUAlarm_1);
   EXPECT_NO_THROW(store.SaveSettings(false));  // already reported
@@ -401,7 +409,12 @@ TEST_F(SettingsStoreTest, RefreshIntervalNeverSpins) {
   const struct {
     int32_t interval;
     uint32_t ms;
-  } cases[] = {{-5, 1000}, {INT32_MIN, 1000}, {1, 1000}, {60, 60000}, {2147483, 2147483000}, {2147484, 0x7FFFFFFF},
+  } cases[] = {{-5, 1000},
+               {INT32_MIN, 1000},
+               {1, 1000},
+               {60, 60000},
+               {2147483, 2147483000},
+               {2147484, 0x7FFFFFFF},
                {INT32_MAX, 0x7FFFFFFF}};
   for (const auto& c : cases) {
     s.Interval = c.interval;
