@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <stdexcept>
+
+#include "fakes/fake_system_probes.hpp"
+#include "sysinfo/drives.hpp"
+#include "sysinfo/probes.hpp"
+#include "textutil/format.hpp"
+
+namespace welmor {
+namespace {
+
+constexpr uint32_t kRemovable = 2;
+constexpr uint32_t kRemote = 4;
+constexpr uint32_t kCdRom = 5;
+constexpr uint32_t kRamDisk = 6;
+
+class DriveProbes : public ::testing::Test {
+ protected:
+  FakeSystemProbes fakes_;
+  ScopedSystemProbes installed_{fakes_.Sources()};
+};
+
+TEST_F(DriveProbes, FloppyAndOneHardDisk) {
+  fakes_.drives.Add('A', kRemovable);
+  fakes_.drives.Add('C', kDriveFixed);
+  EXPECT_EQ(GetFixedDrives(), "C: ");
+  // Each drive was asked by its root, in letter order.
+  EXPECT_EQ(fakes_.drives.rootsAsked, (std::vector<std::string>{"A:\\", "C:\\"}));
+}
+
+TEST_F(DriveProbes, OnlyFixedDisksInLetterOrder) {
+  fakes_.drives.Add('Z', kDriveFixed);
+  fakes_.drives.Add('E', kCdRom);
+  fakes_.drives.Add('D', kDriveFixed);
+  fakes_.drives.Add('C', kDriveFixed);
+  fakes_.drives.Add('N', kRemote);
+  fakes_.drives.Add('R', kRamDisk);
+  const std::string text = GetFixedDrives();
+  EXPECT_EQ(text, "C: D: Z: ");
+  // The drive menus split the list at spaces: one part per drive and an
+  // unused empty one.
+  EXPECT_EQ(Explode(" ", text), (std::vector<std::string>{"C:", "D:", "Z:", ""}));
+  // Built afresh each time.
+  fakes_.drives.drives.erase('D');
+  EXPECT_EQ(GetFixedDrives(), "C: Z: ");
+}
+
+TEST_F(DriveProbes, NoFixedDiskGivesTheEmptyText) {
+  EXPECT_EQ(GetFixedDrives(), "");
+  fakes_.drives.Add('A', kRemovable);
+  EXPECT_EQ(GetFixedDrives(), "");
+}
+
+TEST_F(DriveProbes, FreeSpaceInBytesOrMinusOne) {
+  const uint64_t big = (uint64_t{5} << 40) + 12345;  // 5 TiB and a bit
+  fakes_.drives.Add('C', kDriveFixed, big);
+  fakes_.drives.Add('D', kDriveFixed, 0);
+  fakes_.drives.Add('E', kCdRom);  // no medium
+  fakes_.drives.Add('F', kDriveFixed, UINT64_MAX);
+  EXPECT_EQ(GetDriveFreeSpace('C'), static_cast<int64_t>(big));
+  EXPECT_EQ(GetDriveFreeSpace('D'), 0);
+  EXPECT_EQ(GetDriveFreeSpace('E'), -1);
+  EXPECT_EQ(GetDriveFreeSpace('Q'), -1);  // no such drive
+  EXPECT_EQ(GetDriveFreeSpace('F'), INT64_MAX);
+  EXPECT_EQ(FormatByteSize(GetDriveFreeSpace('E')), "-1 Byte(s)");
+}
+
+TEST(DriveProbesWithoutSource, AnswerTheirFailureValues) {
+  struct ThrowingDrives : DriveSource {
+    uint32_t LogicalDriveMask() override { throw std::runtime_error("x"); }
+    uint32_t DriveType(const std::string&) override { throw std::runtime_error("x"); }
+    std::optional<uint64_t> FreeBytesAvailable(const std::string&) override { throw std::runtime_error("x"); }
+  } throwing;
+  SystemProbes probes;
+  {
+    ScopedSystemProbes none(probes);
+    EXPECT_EQ(GetFixedDrives(), "");
+    EXPECT_EQ(GetDriveFreeSpace('C'), -1);
+  }
+  probes.drives = &throwing;
+  ScopedSystemProbes installed(probes);
+  EXPECT_EQ(GetFixedDrives(), "");
+  EXPECT_EQ(GetDriveFreeSpace('C'), -1);
+}
+
+}  // namespace
+}  // namespace welmor
