@@ -1,0 +1,90 @@
+// The memory probe under Wine against /proc/meminfo. Wine counts MemFree,
+// Buffers and Cached as available physical memory, and adds swap to both
+// page-file figures (commit limit = RAM + swap).
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <functional>
+
+#include "sysinfo/probes.hpp"
+#include "sysinfo/win32/win32_probes.hpp"
+#include "win32/linux_truth.hpp"
+
+namespace welmor {
+namespace {
+
+using Meminfo = std::map<std::string, uint64_t>;
+
+// Memory moves while other programs run; a figure must fall inside what
+// /proc/meminfo said just before and just after the probe, widened by this.
+constexpr uint64_t kSlack = uint64_t{64} << 20;
+
+uint64_t Available(const Meminfo& m) { return m.at("MemFree") + m.at("Buffers") + m.at("Cached"); }
+
+// Asks the probe between two readings of /proc/meminfo; passes when the
+// figure lies within the bracket. A burst of activity elsewhere can move
+// memory by more than the slack, so up to three tries.
+void ExpectWithinMeminfo(uint32_t selector, const std::function<uint64_t(const Meminfo&)>& truth) {
+  uint64_t value = 0;
+  uint64_t low = 0;
+  uint64_t high = 0;
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    const Meminfo before = testenv::ReadMeminfo();
+    value = GetMemoryStatusValue(selector);
+    const Meminfo after = testenv::ReadMeminfo();
+    low = std::min(truth(before), truth(after));
+    high = std::max(truth(before), truth(after));
+    low = low > kSlack ? low - kSlack : 0;
+    high += kSlack;
+    if (value >= low && value <= high) return;
+  }
+  ADD_FAILURE() << "selector " << selector << " gave " << value << ", /proc/meminfo says " << low << " to "
+                << high;
+}
+
+class MemoryProbeOnWine : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const Meminfo m = testenv::ReadMeminfo();
+    ASSERT_TRUE(m.count("MemTotal") && m.count("MemFree") && m.count("Buffers") && m.count("Cached") &&
+                m.count("SwapTotal") && m.count("SwapFree"))
+        << "Z:\\proc\\meminfo unreadable";
+  }
+  Win32SystemProbes real_;
+  ScopedSystemProbes installed_{real_.Sources()};
+};
+
+TEST_F(MemoryProbeOnWine, ByteFiguresAgreeWithProcMeminfo) {
+  ExpectWithinMeminfo(kMemAvailPhys, Available);
+  ExpectWithinMeminfo(kMemTotalPhys, [](const Meminfo& m) { return m.at("MemTotal"); });
+  ExpectWithinMeminfo(kMemAvailPageFile, [](const Meminfo& m) { return Available(m) + m.at("SwapFree"); });
+  ExpectWithinMeminfo(kMemTotalPageFile,
+                      [](const Meminfo& m) { return m.at("MemTotal") + m.at("SwapTotal"); });
+}
+
+TEST_F(MemoryProbeOnWine, PercentagesAddUpAndFollowTheBytes) {
+  // Two separate queries: retry when the load moved in between.
+  bool addsUp = false;
+  for (int attempt = 0; attempt < 5 && !addsUp; ++attempt) {
+    const uint64_t free = GetMemoryStatusValue(kMemFreePercent);
+    const uint64_t load = GetMemoryStatusValue(kMemLoadPercent);
+    EXPECT_LE(load, 100u);
+    addsUp = free + load == 100;
+  }
+  EXPECT_TRUE(addsUp);
+  const Meminfo m = testenv::ReadMeminfo();
+  const double used =
+      100.0 * (1.0 - static_cast<double>(Available(m)) / static_cast<double>(m.at("MemTotal")));
+  EXPECT_NEAR(static_cast<double>(GetMemoryStatusValue(kMemLoadPercent)), used, 3.0);
+}
+
+TEST_F(MemoryProbeOnWine, SelectorsOutsideTheTableGiveZero) {
+  EXPECT_EQ(GetMemoryStatusValue(9), 0u);
+  EXPECT_EQ(GetMemoryStatusValue(0), 0u);
+  // The address-space figure of a 64-bit process is far above 4 GiB.
+  EXPECT_GT(GetMemoryStatusValue(kMemAvailVirtual), uint64_t{1} << 32);
+}
+
+}  // namespace
+}  // namespace welmor
