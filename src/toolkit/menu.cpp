@@ -83,7 +83,7 @@ std::vector<std::string> AssignAccessKeys(const std::vector<std::string>& captio
     }
     if (chosen == std::string::npos) continue;
     used.insert(std::toupper(static_cast<unsigned char>(c[chosen])));
-    c.insert(chosen, "&");
+    c.insert(chosen, 1, '&');
   }
   return result;
 }
