@@ -1,0 +1,463 @@
+#include "app/main_form.hpp"
+
+#include <stdexcept>
+#include <utility>
+
+#include "app/menu_images.hpp"
+#include "app/process_tooltip.hpp"
+#include "sysinfo/probes.hpp"
+#include "textutil/format.hpp"
+#include "winutil/window_helpers.hpp"
+
+namespace welmor {
+
+namespace {
+
+constexpr Color kSkyBlue = 0xF0CAA6;
+constexpr Color kRed = 0x0000FF;
+constexpr uint32_t kWmSysKeyDown = 0x0104;
+constexpr uintptr_t kVkF4 = 0x73;
+
+std::string Slice(const std::string& text, std::size_t from1, std::size_t count) {
+  return from1 - 1 < text.size() ? text.substr(from1 - 1, count) : std::string();
+}
+
+}  // namespace
+
+TfrmMain::TfrmMain(Component* owner, MainFormServices services) : Form(owner), services_(std::move(services)) {
+  if (!services_.versionSource || !services_.makeSettingsStore || !services_.localTimeText) {
+    throw std::invalid_argument("TfrmMain needs a version source, a settings store and a clock");
+  }
+  SetName("frmMain");
+  appInfo_ = &Make<TAppInfo>(*services_.versionSource);
+  appInfo_->SetName("AppInfo");
+
+  SettingsHooks hooks;
+  hooks.fileVersion = [this] { return appInfo_->FileVersion(); };
+  hooks.executablePath = [this] { return services_.versionSource->ExecutablePath(); };
+  hooks.screenWidth = [] {
+    Backend* backend = Application::CurrentBackend();
+    return backend ? backend->ScreenSize().width : 0;
+  };
+  hooks.windowPosition = [this] { return WindowPosition{Top(), Left()}; };
+  hooks.showInformation = [](const std::string& text) { ShowMessageBox(text, false); };
+  store_ = services_.makeSettingsStore(std::move(hooks));
+
+  BuildControls();
+  BuildMenu();
+  OnCreate = [this](Component& s) { FormCreate(s); };
+  OnShow = [this](Component& s) { FormShow(s); };
+  OnClose = [this](Component& s, CloseAction& a) { FormClose(s, a); };
+  DoCreate();
+}
+
+TfrmMain::~TfrmMain() {
+  if (Application* app = Application::Current()) app->OnMessage = nullptr;
+}
+
+void TfrmMain::BuildControls() {
+  SetBorderStyle(FormBorderStyle::None);
+  SetColor(0x00C8D0D4);
+  SetFont(Font{"MS Sans Serif", -11, 0, 0});
+  SetShowHint(true);
+  SetBounds(1421, 1182, 437, 59);
+
+  imgs = &Make<ImageList>();
+  imgs->SetName("imgs");
+  for (Bitmap& image : MakeMenuImages()) imgs->Add(std::move(image));
+  mnu = &Make<PopupMenu>();
+  mnu->SetName("mnu");
+  mnu->SetImages(imgs);
+  mnu->OnPopup = [this](Component& s) { mnuPopup(s); };
+  SetPopupMenu(mnu);
+
+  const int32_t panelLefts[] = {4, 149, 294};
+  Label** panels[] = {&txt_1, &txt_2, &txt_3};
+  for (int i = 0; i < kPanelCount; ++i) {
+    Label& panel = Make<Label>();
+    panel.SetName("txt_" + std::to_string(i + 1));
+    panel.SetParent(this);
+    panel.SetBounds(panelLefts[i], 5, 140, 17);
+    panel.SetAlignment(Alignment::Center);
+    panel.SetBorderStyle(StaticBorder::Single);
+    panel.SetCaption(kPanelStartCaption);
+    panel.SetColor(kSkyBlue);
+    panel.SetFont(Font{"Arial", -11, 0, 0});
+    panel.SetShowHint(true);
+    panel.SetPopupMenu(mnu);
+    panel.OnMouseMove = [this](Control& s, uint32_t shift, int32_t x, int32_t y) { txt_1MouseMove(s, shift, x, y); };
+    *panels[i] = &panel;
+  }
+
+  const int32_t barLefts[] = {5, 150, 295};
+  TQProgressBar** bars[] = {&prg_1, &prg_2, &prg_3};
+  for (int i = 0; i < kPanelCount; ++i) {
+    TQProgressBar& bar = Make<TQProgressBar>();
+    bar.SetName("prg_" + std::to_string(i + 1));
+    bar.SetParent(this);
+    bar.SetBounds(barLefts[i], 23, 138, 3);
+    ApplyWidgetBarDesign(bar, kSkyBlue, kRed);
+    *bars[i] = &bar;
+  }
+
+  gr = &Make<KrGraphic>();
+  gr->SetName("gr");
+  gr->SetParent(this);
+  gr->SetBounds(4, 28, 429, 28);
+  ApplyWidgetGraphDesign(*gr, kSkyBlue);
+  gr->OnTmrTimer = [this](Component& s) { grTmrTimer(s); };
+  gr->OnMouseMove = [this](Control& s, uint32_t shift, int32_t x, int32_t y) { grMouseMove(s, shift, x, y); };
+  gr->SetPopupMenu(mnu);
+
+  trm = &Make<Timer>();
+  trm->SetName("trm");
+  trm->SetEnabled(false);
+  trm->OnTimer = [this](Component& s) { trmTimer(s); };
+}
+
+MenuItem& TfrmMain::AddItem(MenuItem& parent, const std::string& name, const std::string& caption,
+                            std::function<void(Component&)> onClick) {
+  MenuItem& item = Make<MenuItem>();
+  item.SetName(name);
+  item.SetCaption(caption);
+  if (onClick) item.OnClick = std::move(onClick);
+  parent.Add(item);
+  return item;
+}
+
+MenuItem& TfrmMain::AddSeparator(MenuItem& parent, const std::string& name, uint8_t group) {
+  MenuItem& item = AddItem(parent, name, "-");
+  item.SetGroupIndex(group);
+  return item;
+}
+
+void TfrmMain::BuildPanelsMenu(MenuItem& panels) {
+  using Handler = void (TfrmMain::*)(Component&);
+  // Per panel, in menu order; the "HDD Free Space" item only opens its
+  // drive sub-menu.
+  static const Handler kHandlers[kPanelCount][9] = {
+      {&TfrmMain::mnuShowFreeRAM_m_P1Click, &TfrmMain::mnuShowFreeRAM_p_P1Click,
+       &TfrmMain::mnuShowLoadedRAM_p_P1Click, &TfrmMain::mnuShowFreeSWAP_P1Click,
+       &TfrmMain::mnuShowTotalSWAP_P1Click, &TfrmMain::mnuShowCPUUsage_P1Click, &TfrmMain::mnuShowClock_P1Click,
+       nullptr, &TfrmMain::mnuShowWindowsUptime_P1Click},
+      {&TfrmMain::mnuShowFreeRAM_m_P2Click, &TfrmMain::mnuShowFreeRAM_p_P2Click,
+       &TfrmMain::mnuShowLoadedRAM_p_P2Click, &TfrmMain::mnuShowFreeSWAP_P2Click,
+       &TfrmMain::mnuShowTotalSWAP_P2Click, &TfrmMain::mnuShowCPUUsage_P2Click, &TfrmMain::mnuShowClock_P2Click,
+       nullptr, &TfrmMain::mnuShowWindowsUptime_P2Click},
+      {&TfrmMain::mnuShowFreeRAM_m_P3Click, &TfrmMain::mnuShowFreeRAM_p_P3Click,
+       &TfrmMain::mnuShowLoadedRAM_p_P3Click, &TfrmMain::mnuShowFreeSWAP_P3Click,
+       &TfrmMain::mnuShowTotalSWAP_P3Click, &TfrmMain::mnuShowCPUUsage_P3Click, &TfrmMain::mnuShowClock_P3Click,
+       nullptr, &TfrmMain::mnuShowWindowsUptime_P3Click},
+  };
+  // Separator names between and after the headings, as laid out at design.
+  static const char* const kAfterHeading[kPanelCount] = {"N7", "N12", "N13"};
+  static const char* const kAfterContents[kPanelCount - 1][2] = {{"N9", "N2"}, {"N6", "N4"}};
+
+  for (int k = 1; k <= kPanelCount; ++k) {
+    const auto headingGroup = static_cast<uint8_t>(k + 2);
+    const auto contentGroup = static_cast<uint8_t>(k + 3);
+    MenuItem& heading = AddItem(panels, "mnuPanel" + std::to_string(k), "Panel " + std::to_string(k) + " Content");
+    heading.SetImageIndex(2);
+    heading.SetGroupIndex(headingGroup);
+    AddSeparator(panels, kAfterHeading[k - 1], headingGroup);
+    for (std::size_t c = 0; c < PanelContents().size(); ++c) {
+      const PanelContentInfo& info = PanelContents()[c];
+      const Handler handler = kHandlers[k - 1][c];
+      std::function<void(Component&)> onClick;
+      if (handler) onClick = [this, handler](Component& s) { (this->*handler)(s); };
+      MenuItem& item = AddItem(panels, info.namePrefix + std::to_string(k), info.caption, std::move(onClick));
+      item.SetRadioItem(true);
+      item.SetGroupIndex(contentGroup);
+    }
+    if (k < kPanelCount) {
+      AddSeparator(panels, kAfterContents[k - 1][0], contentGroup);
+      AddSeparator(panels, kAfterContents[k - 1][1], contentGroup);
+    }
+  }
+}
+
+void TfrmMain::BuildMenu() {
+  MenuItem& root = mnu->Items();
+  MenuItem& panels = AddItem(root, "mnuPanels", "&Panels");
+  panels.SetImageIndex(0);
+  BuildPanelsMenu(panels);
+
+  AddSeparator(root, "N14");
+  MenuItem& misc = AddItem(root, "mnuMisc", "&Misc.");
+  misc.SetImageIndex(0);
+  AddItem(misc, "mnuInstalation", "Run at StartUp", [this](Component& s) { mnuInstalationClick(s); });
+  AddItem(misc, "mnuSaveposition", "Save window position", [this](Component& s) { mnuSavePositionClick(s); });
+
+  AddSeparator(root, "N3").SetEnabled(false);
+  AddItem(root, "mnuClose", "E&xit", [this](Component& s) { mnuCloseClick(s); }).SetImageIndex(1);
+}
+
+void TfrmMain::CreateParams(CreateParamsRec& params) {
+  Form::CreateParams(params);
+  if (Slice(GetOSVersionText(), 5, 6) == "NT 5.1") params.windowClassStyle |= kClassStyleDropShadow;
+}
+
+void TfrmMain::FormCreate(Component&) {
+  SetTopmost(*this);
+  Application* app = Application::Current();
+  if (app) {
+    app->OnMessage = [this](const Message& msg) { return AppMessage(msg); };
+    app->SetHintColor(kRed);
+    app->SetHintPause(200);
+    app->SetHintHidePause(5000);
+  }
+  MakeToolWindow(false);
+  if (Slice(GetOSVersionText(), 5, 4) != "NT 5") {
+    ShowMessageBox(appInfo_->ProductName() + " v" + appInfo_->FileMajorVer() + "." + appInfo_->FileMinorVer() +
+                       kWrongSystemText,
+                   true);
+    if (app) app->Terminate();
+  }
+  store_->LoadSettings();
+}
+
+bool TfrmMain::AppMessage(const Message& msg) { return msg.message == kWmSysKeyDown && msg.wParam == kVkF4; }
+
+void TfrmMain::FormShow(Component&) {
+  appInfo_->ReadVersionInfo();
+  for (int i = 1; i <= kPanelCount; ++i) {
+    Panels[i] = dynamic_cast<Label*>(FindComponent("txt_" + std::to_string(i)));
+    Bars[i] = dynamic_cast<TQProgressBar*>(FindComponent("prg_" + std::to_string(i)));
+  }
+  CpuCount = GetProcessorCount();
+  UpdateGraph(true);
+  ApplyLayout();
+  store_->CheckSettingsVersion();
+  trm->SetInterval(RefreshIntervalMs(S()));
+  trm->SetEnabled(true);
+}
+
+void TfrmMain::ApplyColors() {
+  const Settings& s = S();
+  for (int i = 1; i <= kPanelCount; ++i) {
+    if (Panels[i]) {
+      Panels[i]->SetFontColor(s.ColorT);
+      Panels[i]->SetColor(s.ColorBG);
+    }
+    if (Bars[i]) {
+      Bars[i]->SetBarColor(s.ColorB);
+      Bars[i]->SetStartColor(s.ColorB);
+      Bars[i]->SetFinalColor(s.ColorB);
+      Bars[i]->SetShapeColor(s.ColorBG);
+      Bars[i]->SetBackgroundColor(s.ColorBG);
+    }
+  }
+  gr->SetBgColor(s.ColorBG);
+  if (Application* app = Application::Current()) app->SetHintColor(s.ColorBG);
+}
+
+void TfrmMain::ApplyLayout() {
+  ApplyColors();
+  const Settings& s = S();
+  int32_t x = 0;
+  for (int i = 1; i <= kPanelCount; ++i) {
+    if (Panels[i]) Panels[i]->SetBounds(x, 0, PanelWidth, PanelHeight);
+    if (Bars[i]) Bars[i]->SetBounds(x + 1, PanelHeight - 4, PanelWidth - 2, Bars[i]->Height());
+    x += PanelWidth + 1;
+    gr->SetVisible(s.GraphCPU || s.GraphRAM);
+    gr->SetTimerEnabled(gr->Visible());
+  }
+  const int32_t height = gr->Visible() ? 2 * PanelHeight : PanelHeight;
+  const int32_t width = 3 * PanelWidth + 2;
+  SetBounds(Left(), Top(), width, height);
+  if (PositionPending) {
+    if (s.SavePosition) {
+      SetBounds(s.PLeft, s.PTop, width, height);
+    } else {
+      Backend* backend = Application::CurrentBackend();
+      const int32_t screenWidth = backend ? backend->ScreenSize().width : width;
+      SetBounds((screenWidth - width) / 2, 0, width, height);
+    }
+    PositionPending = false;
+  }
+  UpdateGraph(false);
+}
+
+void TfrmMain::UpdateGraph(bool initial) {
+  if (initial) {
+    gr->SetBounds(0, PanelHeight, gr->Width(), PanelHeight);
+    AddWidgetGraphElements(*gr);  // CPU usage red, RAM load yellow
+    return;
+  }
+  const Settings& s = S();
+  gr->SetWidth(Width());
+  gr->SetVisible(s.GraphCPU || s.GraphRAM);
+  gr->SetTimerEnabled(gr->Visible());
+  gr->SetElementVisible(1, s.GraphCPU);
+  gr->SetElementVisible(2, s.GraphRAM);
+  gr->Invalidate();
+}
+
+void TfrmMain::FormClose(Component&, CloseAction&) { store_->SaveSettings(false); }
+
+void TfrmMain::BuildDriveMenus() {
+  FixedDrives = Explode(" ", GetFixedDrives());
+  FixedDrives.pop_back();  // the text ends with the delimiter
+  using Handler = void (TfrmMain::*)(Component&);
+  static const Handler kHandlers[kPanelCount] = {&TfrmMain::mnuHDDFree_1_Click, &TfrmMain::mnuHDDFree_2_Click,
+                                                 &TfrmMain::mnuHDDFree_3_Click};
+  for (int k = 1; k <= kPanelCount; ++k) {
+    auto* parent = dynamic_cast<MenuItem*>(FindComponent("mnuHDDFreeSpace_P" + std::to_string(k)));
+    if (!parent) continue;
+    for (std::size_t j = 0; j < FixedDrives.size(); ++j) {
+      MenuItem& item = parent->Make<MenuItem>();
+      item.SetName("mnuHDDFree_P" + std::to_string(k) + "_" + std::to_string(j));
+      item.SetCaption("Drive: " + FixedDrives[j] + "\\");
+      item.SetGroupIndex(static_cast<uint8_t>(k + 10));
+      const Handler handler = kHandlers[k - 1];
+      item.OnClick = [this, handler](Component& s) { (this->*handler)(s); };
+      parent->Add(item);
+    }
+  }
+  DriveMenusPending = false;
+}
+
+void TfrmMain::trmTimer(Component&) {
+  if (DriveMenusPending) BuildDriveMenus();
+  const uint32_t interval = RefreshIntervalMs(S());
+  if (trm->Interval() != interval) trm->SetInterval(interval);
+  CpuUsage = GetCpuUsage();
+  const int64_t availPhys = static_cast<int64_t>(GetMemoryStatusValue(1));
+  const int64_t freePct = static_cast<int64_t>(GetMemoryStatusValue(3));
+  const int64_t loadPct = static_cast<int64_t>(GetMemoryStatusValue(4));
+  const int64_t availSwap = static_cast<int64_t>(GetMemoryStatusValue(5));
+  const int64_t totalSwap = static_cast<int64_t>(GetMemoryStatusValue(6));
+  for (int k = 1; k <= kPanelCount; ++k) FillPanel(k, availPhys, freePct, loadPct, availSwap, totalSwap);
+  if (txt_1->GetColor() != S().ColorBG) {
+    txt_1->SetColor(S().ColorBG);
+    prg_1->SetBackgroundColor(S().ColorBG);
+  }
+}
+
+void TfrmMain::FillPanel(int k, int64_t availPhys, int64_t freePct, int64_t loadPct, int64_t availSwap,
+                         int64_t totalSwap) {
+  Label* panel = Panels[k];
+  TQProgressBar* bar = Bars[k];
+  if (!panel || !bar) return;
+  const auto content = PanelContentFromChar(StoredCharAt(S().ContentPanels, k, kDefaultContentPanels));
+  if (!content) return;  // an unknown character freezes the panel
+  const auto percent = [](int64_t v) { return static_cast<int32_t>(v); };
+  switch (*content) {
+    case PanelContent::pcFreeRAMMb:
+      bar->SetMaximum(100);
+      panel->SetCaption("Free RAM: " + FormatByteSize(availPhys));
+      bar->SetPosition(percent(freePct));
+      break;
+    case PanelContent::pcFreeRAMPct:
+      bar->SetMaximum(100);
+      panel->SetCaption("Free RAM: " + std::to_string(freePct) + " %");
+      bar->SetPosition(percent(freePct));
+      break;
+    case PanelContent::pcLoadedRAMPct:
+      bar->SetMaximum(100);
+      panel->SetCaption("Loaded RAM: " + std::to_string(loadPct) + " %");
+      bar->SetPosition(percent(loadPct));
+      break;
+    case PanelContent::pcFreeSwap:
+      bar->SetPosition(0);
+      panel->SetCaption("Free SWAP: " + FormatByteSize(availSwap));
+      break;
+    case PanelContent::pcTotalSwap:
+      bar->SetPosition(0);
+      panel->SetCaption("Total SWAP: " + FormatByteSize(totalSwap));
+      break;
+    case PanelContent::pcCpuUsage:
+      bar->SetMaximum(100);
+      panel->SetCaption(std::to_string(CpuCount) + " CPUs Usage: " + std::to_string(CpuUsage) + "%");
+      bar->SetPosition(CpuUsage);
+      break;
+    case PanelContent::pcClock:
+      bar->SetPosition(0);
+      panel->SetCaption(services_.localTimeText());
+      break;
+    case PanelContent::pcDiskFree: {
+      const char letter = StoredCharAt(S().ContentHDDs, k, kDefaultContentHDDs);
+      bar->SetPosition(0);
+      panel->SetCaption(std::string("Drive ") + letter + ": " + FormatByteSize(GetDriveFreeSpace(letter)));
+      break;
+    }
+    case PanelContent::pcUptime:
+      bar->SetPosition(0);
+      panel->SetCaption("System Uptime: " + GetUptimeText());
+      break;
+  }
+}
+
+void TfrmMain::grTmrTimer(Component&) {
+  gr->AddValue(1, CpuUsage);
+  gr->AddValue(2, 100 - static_cast<int64_t>(GetMemoryStatusValue(3)));
+}
+
+void TfrmMain::PanelMouseMove(Control& sender, bool buildTooltip) {
+  if (buildTooltip) {
+    if (S().ShowProcesses) {
+      ProcessList entries;
+      GetProcessList(entries);
+      std::vector<ProcessLine> lines;
+      lines.reserve(entries.size());
+      for (const ProcessEntry32& e : entries) lines.push_back({e.th32ProcessID, e.szExeFile});
+      sender.SetHint(BuildProcessTooltip(lines, [](uint32_t id) { return GetProcessWorkingSet(id); }));
+    }
+    sender.SetShowHint(S().ShowProcesses);
+  }
+  DragWindow(*this);
+  store_->SaveSettings(false);
+}
+
+void TfrmMain::txt_1MouseMove(Control& sender, uint32_t, int32_t, int32_t) { PanelMouseMove(sender, true); }
+
+void TfrmMain::grMouseMove(Control& sender, uint32_t, int32_t, int32_t) { PanelMouseMove(sender, false); }
+
+void TfrmMain::mnuPopup(Component&) {
+  const Settings& s = S();
+  if (auto* item = dynamic_cast<MenuItem*>(FindComponent("mnuInstalation"))) item->SetChecked(s.RunAtStartup);
+  if (auto* item = dynamic_cast<MenuItem*>(FindComponent("mnuSaveposition"))) item->SetChecked(s.SavePosition);
+  for (int k = 1; k <= kPanelCount; ++k) {
+    const auto content = PanelContentFromChar(StoredCharAt(s.ContentPanels, k, kDefaultContentPanels));
+    if (!content) continue;
+    for (const PanelContentInfo& info : PanelContents()) {
+      if (info.content != *content) continue;
+      if (auto* item = dynamic_cast<MenuItem*>(FindComponent(info.namePrefix + std::to_string(k)))) {
+        item->SetChecked(true);
+      }
+    }
+  }
+}
+
+void TfrmMain::SetPanelContent(int k, PanelContent content) {
+  SetStoredCharAt(S().ContentPanels, k, static_cast<char>(content), kDefaultContentPanels);
+}
+
+void TfrmMain::SetPanelDrive(int k, Component& item) {
+  const auto* menuItem = dynamic_cast<const MenuItem*>(&item);
+  if (!menuItem) return;
+  // The caption reads "Drive: " + the drive's letter and colon + "\".
+  const std::string& caption = menuItem->Caption();
+  constexpr std::size_t kLetterAt = 7;
+  if (caption.size() <= kLetterAt) return;
+  SetStoredCharAt(S().ContentPanels, k, static_cast<char>(PanelContent::pcDiskFree), kDefaultContentPanels);
+  SetStoredCharAt(S().ContentHDDs, k, caption[kLetterAt], kDefaultContentHDDs);
+}
+
+void TfrmMain::mnuCloseClick(Component&) {
+  store_->SaveSettings(false);
+  if (Application* app = Application::Current()) app->Terminate();
+}
+
+void TfrmMain::mnuInstalationClick(Component&) {
+  S().RunAtStartup = !S().RunAtStartup;
+  store_->SetRunAtStartup(S().RunAtStartup);
+  store_->SaveSettings(false);
+}
+
+void TfrmMain::mnuSavePositionClick(Component&) {
+  S().SavePosition = !S().SavePosition;
+  store_->SaveSettings(false);
+}
+
+}  // namespace welmor

@@ -1,0 +1,140 @@
+#pragma once
+// TfrmMain: the widget's one window. Three text panels with a thin bar
+// each, the strip chart below them, the refresh timer and the context menu.
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/panel_content.hpp"
+#include "controls/graph.hpp"
+#include "controls/progress_bar.hpp"
+#include "settings/settings_store.hpp"
+#include "toolkit/application.hpp"
+#include "toolkit/form.hpp"
+#include "toolkit/label.hpp"
+#include "toolkit/menu.hpp"
+#include "toolkit/timer.hpp"
+#include "versioninfo/app_info.hpp"
+
+namespace welmor {
+
+inline constexpr const char* kPanelStartCaption = "Gathering data ...";
+inline constexpr const char* kWrongSystemText = " works only on Win 2k / XP / 2K3 systems!";
+
+// What the window needs from the platform besides the toolkit, the probes
+// and the window helpers (which are installed globally).
+struct MainFormServices {
+  VersionSource* versionSource = nullptr;
+  // Makes the program's settings store; the window hands it its own hooks.
+  std::function<std::unique_ptr<SettingsStore>(SettingsHooks)> makeSettingsStore;
+  // The local time of day in the user's long time format.
+  std::function<std::string()> localTimeText;
+};
+
+class TfrmMain : public Form {
+ public:
+  TfrmMain(Component* owner, MainFormServices services);
+  ~TfrmMain() override;
+
+  void CreateParams(CreateParamsRec& params) override;
+
+  // --- form events ---------------------------------------------------------
+  void FormCreate(Component& sender);
+  void FormShow(Component& sender);
+  void FormClose(Component& sender, CloseAction& action);
+  bool AppMessage(const Message& msg);
+
+  void ApplyLayout();
+  void ApplyColors();
+  void UpdateGraph(bool initial);
+
+  // --- refresh cycle -----------------------------------------------------------
+  void trmTimer(Component& sender);
+  void grTmrTimer(Component& sender);
+  void txt_1MouseMove(Control& sender, uint32_t shift, int32_t x, int32_t y);
+  void grMouseMove(Control& sender, uint32_t shift, int32_t x, int32_t y);
+
+  // --- menu --------------------------------------------------------------------
+  void mnuPopup(Component& sender);
+  void mnuCloseClick(Component& sender);
+  void mnuInstalationClick(Component& sender);
+  void mnuSavePositionClick(Component& sender);
+
+  void mnuShowFreeRAM_m_P1Click(Component&) { SetPanelContent(1, PanelContent::pcFreeRAMMb); }
+  void mnuShowFreeRAM_p_P1Click(Component&) { SetPanelContent(1, PanelContent::pcFreeRAMPct); }
+  void mnuShowLoadedRAM_p_P1Click(Component&) { SetPanelContent(1, PanelContent::pcLoadedRAMPct); }
+  void mnuShowFreeSWAP_P1Click(Component&) { SetPanelContent(1, PanelContent::pcFreeSwap); }
+  void mnuShowTotalSWAP_P1Click(Component&) { SetPanelContent(1, PanelContent::pcTotalSwap); }
+  void mnuShowCPUUsage_P1Click(Component&) { SetPanelContent(1, PanelContent::pcCpuUsage); }
+  void mnuShowClock_P1Click(Component&) { SetPanelContent(1, PanelContent::pcClock); }
+  void mnuShowWindowsUptime_P1Click(Component&) { SetPanelContent(1, PanelContent::pcUptime); }
+  void mnuShowFreeRAM_m_P2Click(Component&) { SetPanelContent(2, PanelContent::pcFreeRAMMb); }
+  void mnuShowFreeRAM_p_P2Click(Component&) { SetPanelContent(2, PanelContent::pcFreeRAMPct); }
+  void mnuShowLoadedRAM_p_P2Click(Component&) { SetPanelContent(2, PanelContent::pcLoadedRAMPct); }
+  void mnuShowFreeSWAP_P2Click(Component&) { SetPanelContent(2, PanelContent::pcFreeSwap); }
+  void mnuShowTotalSWAP_P2Click(Component&) { SetPanelContent(2, PanelContent::pcTotalSwap); }
+  void mnuShowCPUUsage_P2Click(Component&) { SetPanelContent(2, PanelContent::pcCpuUsage); }
+  void mnuShowClock_P2Click(Component&) { SetPanelContent(2, PanelContent::pcClock); }
+  void mnuShowWindowsUptime_P2Click(Component&) { SetPanelContent(2, PanelContent::pcUptime); }
+  void mnuShowFreeRAM_m_P3Click(Component&) { SetPanelContent(3, PanelContent::pcFreeRAMMb); }
+  void mnuShowFreeRAM_p_P3Click(Component&) { SetPanelContent(3, PanelContent::pcFreeRAMPct); }
+  void mnuShowLoadedRAM_p_P3Click(Component&) { SetPanelContent(3, PanelContent::pcLoadedRAMPct); }
+  void mnuShowFreeSWAP_P3Click(Component&) { SetPanelContent(3, PanelContent::pcFreeSwap); }
+  void mnuShowTotalSWAP_P3Click(Component&) { SetPanelContent(3, PanelContent::pcTotalSwap); }
+  void mnuShowCPUUsage_P3Click(Component&) { SetPanelContent(3, PanelContent::pcCpuUsage); }
+  void mnuShowClock_P3Click(Component&) { SetPanelContent(3, PanelContent::pcClock); }
+  void mnuShowWindowsUptime_P3Click(Component&) { SetPanelContent(3, PanelContent::pcUptime); }
+  void mnuHDDFree_1_Click(Component& sender) { SetPanelDrive(1, sender); }
+  void mnuHDDFree_2_Click(Component& sender) { SetPanelDrive(2, sender); }
+  void mnuHDDFree_3_Click(Component& sender) { SetPanelDrive(3, sender); }
+
+  // --- state read by the other parts of the window and by tests ----------------
+  int32_t CpuCount = 1;
+  int32_t CpuUsage = 0;
+  int32_t PanelHeight = 17;
+  int32_t PanelWidth = 140;
+  bool PositionPending = true;
+  bool DriveMenusPending = true;
+  std::vector<std::string> FixedDrives;
+  std::array<Label*, kPanelCount + 1> Panels{};       // [1..3]
+  std::array<TQProgressBar*, kPanelCount + 1> Bars{};  // [1..3]
+
+  Settings& S() { return store_->Record(); }
+  SettingsStore& Store() { return *store_; }
+  TAppInfo& AppInfo() { return *appInfo_; }
+
+  Label* txt_1 = nullptr;
+  Label* txt_2 = nullptr;
+  Label* txt_3 = nullptr;
+  TQProgressBar* prg_1 = nullptr;
+  TQProgressBar* prg_2 = nullptr;
+  TQProgressBar* prg_3 = nullptr;
+  KrGraphic* gr = nullptr;
+  Timer* trm = nullptr;
+  PopupMenu* mnu = nullptr;
+  ImageList* imgs = nullptr;
+
+ private:
+  void BuildControls();
+  void BuildMenu();
+  void BuildPanelsMenu(MenuItem& parent);
+  MenuItem& AddItem(MenuItem& parent, const std::string& name, const std::string& caption,
+                    std::function<void(Component&)> onClick = {});
+  MenuItem& AddSeparator(MenuItem& parent, const std::string& name, uint8_t group = 0);
+  void BuildDriveMenus();
+  void FillPanel(int k, int64_t availPhys, int64_t freePct, int64_t loadPct, int64_t availSwap,
+                 int64_t totalSwap);
+  void SetPanelContent(int k, PanelContent content);
+  void SetPanelDrive(int k, Component& item);
+  void PanelMouseMove(Control& sender, bool buildTooltip);
+
+  MainFormServices services_;
+  std::unique_ptr<SettingsStore> store_;
+  TAppInfo* appInfo_ = nullptr;
+};
+
+}  // namespace welmor

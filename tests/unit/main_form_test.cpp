@@ -1,0 +1,494 @@
+// The main window on the headless backend: layout, the refresh tick, the
+// panel menus, the tooltip and the start-up checks, with fake probes, an
+// in-memory registry and a scripted user.
+#include "app/main_form.hpp"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "fakes/fake_system_probes.hpp"
+#include "fakes/fake_version_source.hpp"
+#include "fakes/fake_window_system.hpp"
+#include "fakes/memory_registry.hpp"
+#include "toolkit/headless/headless_backend.hpp"
+#include "winutil/window_system.hpp"
+
+namespace welmor {
+namespace {
+
+constexpr uint64_t kMiB = 1024ull * 1024ull;
+constexpr uint64_t kGiB = 1024ull * kMiB;
+constexpr Color kSkyBlue = 0xF0CAA6;
+
+class MainFormTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    version.SetEnglishTable("3.9.5.15");
+    memory.status.dwMemoryLoad = 37;
+    memory.status.ullTotalPhys = 4 * kGiB;
+    memory.status.ullAvailPhys = kGiB + 512 * kMiB;
+    memory.status.ullTotalPageFile = 3 * kGiB + 512 * kMiB;
+    memory.status.ullAvailPageFile = 2 * kGiB;
+    cpu.processorCount = 2;
+    cpu.SetSteadyUsage(25, 2);
+    drives.Add('A', 2);
+    drives.Add('C', kDriveFixed, 5 * kGiB);
+    drives.Add('D', 5);
+    drives.Add('E', kDriveFixed, 1024);
+    ticks.ticks = 90061000;
+    probes.emplace(SystemProbes{&memory, &cpu, &os, &ticks, &drives, &processes});
+    windowSystem.emplace(windows);
+  }
+
+  // Settings as a running version left them: every start value.
+  void StoreVersionOnly() { registry.PutString(kSettingsKeyPath, "Version", "3.9.5.15"); }
+
+  void Start() {
+    app = std::make_unique<Application>(backend);
+    MainFormServices services;
+    services.versionSource = &version;
+    services.makeSettingsStore = [this](SettingsHooks hooks) {
+      return std::make_unique<SettingsStore>(registry.Factory(), std::move(hooks));
+    };
+    services.localTimeText = [this] { return clockText; };
+    form = &app->CreateForm<TfrmMain>(std::move(services));
+    app->Run();
+  }
+
+  MenuItem& Item(const std::string& name) {
+    auto* item = dynamic_cast<MenuItem*>(form->FindComponent(name));
+    if (!item) {
+      ADD_FAILURE() << "no menu item " << name;
+      static MenuItem none(nullptr);
+      return none;
+    }
+    return *item;
+  }
+
+  void Tick() { form->trm->Tick(); }
+  std::string Text(int k) { return form->Panels[k]->Caption(); }
+
+  FakeMemorySource memory;
+  FakeCpuReadings cpu;
+  FakeOsVersionSource os;
+  FakeTickSource ticks;
+  FakeDriveSource drives;
+  FakeProcessSource processes;
+  FakeWindowSystem windows;
+  MemoryRegistry registry;
+  FakeVersionSource version;
+  std::string clockText = "12:34:56";
+  std::optional<ScopedSystemProbes> probes;
+  std::optional<ScopedWindowSystem> windowSystem;
+  HeadlessBackend backend;
+  std::unique_ptr<Application> app;
+  TfrmMain* form = nullptr;
+};
+
+TEST_F(MainFormTest, LaysOutThreePanelsWithBarsInA422By17Window) {
+  StoreVersionOnly();
+  Start();
+  EXPECT_EQ(form->BoundsRect(), (Rect{0, 0, 422, 17}));  // SavePosition on, PTop/PLeft 0
+  EXPECT_TRUE(form->Visible());
+  EXPECT_EQ(form->BorderStyle(), FormBorderStyle::None);
+  const int32_t lefts[] = {0, 141, 282};
+  for (int k = 1; k <= 3; ++k) {
+    SCOPED_TRACE(k);
+    ASSERT_NE(form->Panels[k], nullptr);
+    ASSERT_NE(form->Bars[k], nullptr);
+    EXPECT_EQ(form->Panels[k]->BoundsRect(), (Rect{lefts[k - 1], 0, lefts[k - 1] + 140, 17}));
+    EXPECT_EQ(form->Bars[k]->BoundsRect(), (Rect{lefts[k - 1] + 1, 13, lefts[k - 1] + 139, 16}));
+    EXPECT_EQ(form->Panels[k]->Caption(), "Gathering data ...");
+    EXPECT_EQ(form->Panels[k]->GetColor(), kSkyBlue);
+    EXPECT_EQ(form->Panels[k]->GetFont().name, "Arial");
+    EXPECT_EQ(form->Panels[k]->GetAlignment(), Alignment::Center);
+    EXPECT_EQ(form->Panels[k]->BorderStyle(), StaticBorder::Single);
+    EXPECT_EQ(form->Bars[k]->Maximum(), 100);
+    EXPECT_EQ(form->Bars[k]->BarColor(), 0x0000FFu);
+  }
+  EXPECT_FALSE(form->gr->Visible());
+  EXPECT_FALSE(form->gr->TimerEnabled());
+  EXPECT_TRUE(form->trm->Enabled());
+  EXPECT_EQ(form->trm->Interval(), 1000u);
+  EXPECT_EQ(form->CpuCount, 2);
+  EXPECT_TRUE(backend.dialogs.shown.empty());
+}
+
+TEST_F(MainFormTest, AGraphDoublesTheHeightAndFillsTheLowerHalf) {
+  StoreVersionOnly();
+  registry.PutDword(kSettingsKeyPath, "GraphRAM", 1);
+  Start();
+  EXPECT_EQ(form->BoundsRect(), (Rect{0, 0, 422, 34}));
+  EXPECT_TRUE(form->gr->Visible());
+  EXPECT_TRUE(form->gr->TimerEnabled());
+  EXPECT_EQ(form->gr->BoundsRect(), (Rect{0, 17, 422, 34}));
+  EXPECT_FALSE(form->gr->GetElementVisible(1));
+  EXPECT_TRUE(form->gr->GetElementVisible(2));
+  EXPECT_EQ(form->gr->GetElementColor(1), 0x0000FF);
+  EXPECT_EQ(form->gr->GetElementColor(2), 0x00FFFF);
+  // The panels do not move.
+  EXPECT_EQ(form->Panels[3]->BoundsRect(), (Rect{282, 0, 422, 17}));
+
+  // The graph tick plots the last CPU figure and a fresh RAM load.
+  Tick();
+  Tick();
+  memory.status.dwMemoryLoad = 41;
+  form->gr->OnTmrTimer(*form->gr);
+  EXPECT_EQ(form->gr->GetValue(1, 2000), 25);
+  EXPECT_EQ(form->gr->GetValue(2, 2000), 41);
+}
+
+TEST_F(MainFormTest, WithoutSavedPositionStartsCentredAtTheTop) {
+  StoreVersionOnly();
+  registry.PutDword(kSettingsKeyPath, "SavePosition", 0);
+  registry.PutDword(kSettingsKeyPath, "PTop", 300);
+  registry.PutDword(kSettingsKeyPath, "PLeft", 20);
+  Start();
+  EXPECT_EQ(form->BoundsRect(), (Rect{301, 0, 723, 17}));  // (1024 - 422) / 2
+}
+
+TEST_F(MainFormTest, SavedPositionIsUsedEvenOffScreen) {
+  StoreVersionOnly();
+  registry.PutDword(kSettingsKeyPath, "PTop", static_cast<uint32_t>(-40));
+  registry.PutDword(kSettingsKeyPath, "PLeft", 2000);
+  Start();
+  EXPECT_EQ(form->Left(), 2000);
+  EXPECT_EQ(form->Top(), -40);
+}
+
+TEST_F(MainFormTest, FirstStartWritesDefaultsShowsTheNoticeAndUsesTheirPosition) {
+  Start();
+  ASSERT_EQ(backend.dialogs.shown.size(), 1u);
+  EXPECT_EQ(backend.dialogs.shown[0].kind, "Information");
+  EXPECT_EQ(backend.dialogs.shown[0].text,
+            "If system language is not English, some dispay bugs (missing text) will be around.");
+  EXPECT_EQ(registry.ValueCount(kSettingsKeyPath), 27u);
+  EXPECT_EQ(form->BoundsRect(), (Rect{512, 5, 934, 22}));
+}
+
+TEST_F(MainFormTest, EachContentFillsItsPanelAndBar) {
+  StoreVersionOnly();
+  Start();
+  Settings& s = form->S();
+
+  s.ContentPanels = "123";
+  Tick();
+  EXPECT_EQ(Text(1), "Free RAM: 1.50 GiB");
+  EXPECT_EQ(form->Bars[1]->Position(), 63);
+  EXPECT_EQ(Text(2), "Free RAM: 63 %");
+  EXPECT_EQ(form->Bars[2]->Position(), 63);
+  EXPECT_EQ(Text(3), "Loaded RAM: 37 %");
+  EXPECT_EQ(form->Bars[3]->Position(), 37);
+
+  s.ContentPanels = "456";
+  Tick();
+  EXPECT_EQ(Text(1), "Free SWAP: 2.00 GiB");
+  EXPECT_EQ(form->Bars[1]->Position(), 0);
+  EXPECT_EQ(form->Bars[1]->Maximum(), 100);
+  EXPECT_EQ(Text(2), "Total SWAP: 3.50 GiB");
+  EXPECT_EQ(Text(3), "2 CPUs Usage: 25%");
+  EXPECT_EQ(form->Bars[3]->Position(), 25);
+
+  s.ContentPanels = "789";
+  s.ContentHDDs = "ZCE";
+  Tick();
+  EXPECT_EQ(Text(1), "12:34:56");
+  EXPECT_EQ(Text(2), "Drive C: 5.00 GiB");
+  EXPECT_EQ(Text(3), "System Uptime: 1:1:1:1");
+
+  // A letter that names no drive still gives a text.
+  s.ContentPanels = "888";
+  Tick();
+  EXPECT_EQ(Text(1), "Drive Z: -1 Byte(s)");
+  EXPECT_EQ(Text(2), "Drive C: 5.00 GiB");
+  EXPECT_EQ(Text(3), "Drive E: 1.00 KiB");
+}
+
+TEST_F(MainFormTest, FirstCpuFigureIsZeroThenTheUsageSinceTheLastTick) {
+  StoreVersionOnly();
+  Start();
+  Tick();
+  EXPECT_EQ(Text(1), "Free RAM: 1.50 GiB");
+  EXPECT_EQ(Text(2), "2 CPUs Usage: 0%");
+  EXPECT_EQ(Text(3), "12:34:56");
+  Tick();
+  EXPECT_EQ(Text(2), "2 CPUs Usage: 25%");
+  EXPECT_EQ(form->CpuUsage, 25);
+}
+
+TEST_F(MainFormTest, AnUnknownStoredCharacterFreezesItsPanel) {
+  StoreVersionOnly();
+  Start();
+  Tick();
+  const std::string before = Text(2);
+  form->S().ContentPanels = "107";
+  memory.status.ullAvailPhys = 2 * kGiB;
+  clockText = "12:35:00";
+  Tick();
+  EXPECT_EQ(Text(1), "Free RAM: 2.00 GiB");
+  EXPECT_EQ(Text(2), before);
+  EXPECT_EQ(Text(3), "12:35:00");
+}
+
+TEST_F(MainFormTest, AShortStoredTextReadsTheMissingPlacesFromTheStartValues) {
+  StoreVersionOnly();
+  registry.PutString(kSettingsKeyPath, "ContentPanels", "2");
+  registry.PutString(kSettingsKeyPath, "ContentHDDs", "");
+  Start();
+  Tick();
+  EXPECT_EQ(Text(1), "Free RAM: 63 %");
+  EXPECT_EQ(Text(2), "2 CPUs Usage: 0%");
+  EXPECT_EQ(Text(3), "12:34:56");
+  // A content command on the missing place keeps the others as they read.
+  Item("mnuShowWindowsUptime_P3").Click();
+  EXPECT_EQ(form->S().ContentPanels, "269");
+}
+
+TEST_F(MainFormTest, DriveMenusAreBuiltOnceAtTheFirstTick) {
+  StoreVersionOnly();
+  Start();
+  EXPECT_EQ(Item("mnuHDDFreeSpace_P1").Count(), 0u);
+  Tick();
+  EXPECT_EQ(form->FixedDrives, (std::vector<std::string>{"C:", "E:"}));
+  for (int k = 1; k <= 3; ++k) {
+    MenuItem& parent = Item("mnuHDDFreeSpace_P" + std::to_string(k));
+    ASSERT_EQ(parent.Count(), 2u);
+    EXPECT_EQ(parent.Item(0).Caption(), "Drive: C:\\");
+    EXPECT_EQ(parent.Item(1).Caption(), "Drive: E:\\");
+    EXPECT_EQ(parent.Item(1).Name(), "mnuHDDFree_P" + std::to_string(k) + "_1");
+    EXPECT_EQ(parent.Item(0).GroupIndex(), k + 10);
+    EXPECT_FALSE(parent.Item(0).RadioItem());
+  }
+  drives.Add('F', kDriveFixed, 1);
+  Tick();
+  EXPECT_EQ(Item("mnuHDDFreeSpace_P2").Count(), 2u);
+
+  Item("mnuHDDFreeSpace_P2").Item(1).Click();
+  EXPECT_EQ(form->S().ContentPanels, "187");
+  EXPECT_EQ(form->S().ContentHDDs, "CEC");
+  Tick();
+  EXPECT_EQ(Text(2), "Drive E: 1.00 KiB");
+}
+
+TEST_F(MainFormTest, WithoutFixedDrivesTheDriveMenusStayEmpty) {
+  drives.drives.clear();
+  StoreVersionOnly();
+  Start();
+  Tick();
+  EXPECT_TRUE(form->FixedDrives.empty());
+  EXPECT_EQ(Item("mnuHDDFreeSpace_P1").Count(), 0u);
+}
+
+TEST_F(MainFormTest, PanelsMenuHasThreeHeadingsAnd27ContentItemsInRadioGroups) {
+  StoreVersionOnly();
+  Start();
+  MenuItem& panels = Item("mnuPanels");
+  EXPECT_EQ(panels.Caption(), "&Panels");
+  std::vector<std::string> names;
+  for (const MenuItem* item : panels.Items()) names.push_back(item->Name());
+  const std::vector<std::string> expectedStart = {"mnuPanel1", "N7", "mnuShowFreeRAM_m_P1", "mnuShowFreeRAM_p_P1"};
+  ASSERT_EQ(names.size(), 3u + 3u + 27u + 4u);
+  EXPECT_TRUE(std::equal(expectedStart.begin(), expectedStart.end(), names.begin()));
+  EXPECT_EQ(names[11], "N9");
+  EXPECT_EQ(names[12], "N2");
+  EXPECT_EQ(names[13], "mnuPanel2");
+  int radios = 0;
+  uint8_t lastGroup = 0;
+  for (const MenuItem* item : panels.Items()) {
+    EXPECT_GE(item->GroupIndex(), lastGroup) << item->Name();  // groups only rise
+    lastGroup = item->GroupIndex();
+    if (item->RadioItem()) ++radios;
+  }
+  EXPECT_EQ(radios, 27);
+  EXPECT_EQ(Item("mnuPanel2").Caption(), "Panel 2 Content");
+  EXPECT_EQ(Item("mnuPanel2").GroupIndex(), 4);
+  EXPECT_EQ(Item("mnuShowClock_P3").GroupIndex(), 6);
+  EXPECT_EQ(Item("mnuShowCPUUsage_P1").Caption(), "CPU Usage (%)");
+  EXPECT_EQ(Item("mnuClose").Caption(), "E&xit");
+}
+
+TEST_F(MainFormTest, ContentCommandsChangeOnlyTheirPanelAndSaveNothing) {
+  StoreVersionOnly();
+  Start();
+  const auto writes = registry.writeLog.size();
+  Item("mnuShowWindowsUptime_P2").Click();
+  Item("mnuShowFreeRAM_p_P1").Click();
+  Item("mnuShowTotalSWAP_P3").Click();
+  EXPECT_EQ(form->S().ContentPanels, "295");
+  EXPECT_EQ(registry.writeLog.size(), writes);
+  // The panel heading does nothing.
+  Item("mnuPanel1").Click();
+  EXPECT_EQ(form->S().ContentPanels, "295");
+}
+
+TEST_F(MainFormTest, OpeningTheMenuMarksEachPanelsContent) {
+  StoreVersionOnly();
+  Start();
+  form->mnu->Popup(10, 10);
+  EXPECT_TRUE(Item("mnuShowFreeRAM_m_P1").Checked());
+  EXPECT_TRUE(Item("mnuShowCPUUsage_P2").Checked());
+  EXPECT_TRUE(Item("mnuShowClock_P3").Checked());
+  EXPECT_FALSE(Item("mnuShowClock_P1").Checked());
+  form->S().ContentPanels = "867";
+  form->mnu->Popup(10, 10);
+  EXPECT_TRUE(Item("mnuHDDFreeSpace_P1").Checked());
+  EXPECT_FALSE(Item("mnuShowFreeRAM_m_P1").Checked());
+  EXPECT_TRUE(Item("mnuSaveposition").Checked());
+}
+
+TEST_F(MainFormTest, TooltipListsTheProcessesWhoseWorkingSetCanBeRead) {
+  StoreVersionOnly();
+  processes.Add(4, "System", kMiB);
+  processes.Add(100, "service.exe", std::nullopt);
+  processes.Add(208, "app.exe", 2048);
+  Start();
+  Label& panel = *form->Panels[2];
+  panel.MouseMoved(0, 5, 5);
+  EXPECT_EQ(panel.Hint(),
+            "Active Processes (non services):  (2)\r\n\r\n4 - System - 1.00 MiB\r\n208 - app.exe - 2.00 KiB");
+  EXPECT_TRUE(panel.ShowHint());
+  EXPECT_EQ(form->Panels[1]->Hint(), "");
+
+  processes.processes.clear();
+  panel.MouseMoved(0, 5, 5);
+  EXPECT_EQ(panel.Hint(), "Active Processes (non services):  (0)\r\n");
+}
+
+TEST_F(MainFormTest, WithoutProcessListAMoveStillDragsAndSaves) {
+  StoreVersionOnly();
+  registry.PutDword(kSettingsKeyPath, "ShowProcesses", 0);
+  processes.Add(4, "System", kMiB);
+  Start();
+  windows.calls.clear();
+  const auto writes = registry.writeLog.size();
+  windows.onMove = [&](uintptr_t) { form->BoundsChangedByPeer(Rect{700, 730, 1122, 747}); };
+  form->Panels[1]->MouseMoved(ssLeft, 1, 1);
+  EXPECT_EQ(processes.snapshots, 0);
+  EXPECT_FALSE(form->Panels[1]->ShowHint());
+  EXPECT_EQ(windows.calls.front(), "ReleaseCapture");
+  // Pulled back into the 1024 x 738 work area, and the position saved.
+  EXPECT_EQ(form->Left(), 602);
+  EXPECT_EQ(form->Top(), 721);
+  EXPECT_GT(registry.writeLog.size(), writes);
+  EXPECT_EQ(registry.GetDword(kSettingsKeyPath, "PLeft"), 602);
+  EXPECT_EQ(registry.GetDword(kSettingsKeyPath, "PTop"), 721);
+
+  // The chart drags and saves too, without a tooltip.
+  form->gr->MouseMoved(0, 1, 1);
+  EXPECT_EQ(processes.snapshots, 0);
+}
+
+TEST_F(MainFormTest, AltF4IsDropped) {
+  StoreVersionOnly();
+  Start();
+  EXPECT_TRUE(app->FilterMessage(Message{0x0104, 0x73, 0}));
+  EXPECT_FALSE(app->FilterMessage(Message{0x0104, 0x74, 0}));
+  EXPECT_FALSE(app->FilterMessage(Message{0x0100, 0x73, 0}));
+}
+
+TEST_F(MainFormTest, StartsTopmostWithoutTaskBarButtonAndHintSettings) {
+  StoreVersionOnly();
+  Start();
+  const std::string handle = std::to_string(backend.ApplicationHandle());
+  const auto& calls = windows.calls;
+  const auto topmost = std::find_if(calls.begin(), calls.end(), [](const std::string& c) { return c.rfind("Topmost", 0) == 0; });
+  const auto hide = std::find(calls.begin(), calls.end(), "Hide " + handle);
+  const auto show = std::find(calls.begin(), calls.end(), "Show " + handle);
+  ASSERT_NE(topmost, calls.end());
+  ASSERT_NE(hide, calls.end());
+  ASSERT_NE(show, calls.end());
+  EXPECT_LT(topmost, hide);
+  EXPECT_LT(hide, show);
+  EXPECT_EQ(windows.exStyles[backend.ApplicationHandle()] & 0x80u, 0x80u);
+  EXPECT_EQ(app->HintPause(), 200u);
+  EXPECT_EQ(app->HintHidePause(), 5000u);
+  EXPECT_EQ(app->HintColor(), kSkyBlue);  // the colours follow the background
+}
+
+TEST_F(MainFormTest, OtherSystemsThanNt5AreRefusedAfterLoadingSettings) {
+  os.Set(6, 1, 7601, kPlatformWin32Nt, "Service Pack 1");
+  StoreVersionOnly();
+  Start();
+  ASSERT_GE(backend.dialogs.shown.size(), 1u);
+  EXPECT_EQ(backend.dialogs.shown[0].kind, "Error");
+  EXPECT_EQ(backend.dialogs.shown[0].text, "Welmor v3.9 works only on Win 2k / XP / 2K3 systems!");
+  EXPECT_TRUE(backend.quitPosted);
+  EXPECT_EQ(form->S().SettingsVersion, "3.9.5.15");
+}
+
+TEST_F(MainFormTest, EveryNt5SystemStartsAndOnlyXpGetsTheShadow) {
+  struct Case {
+    uint32_t major, minor, build, platform;
+    bool starts, shadow;
+  };
+  const Case cases[] = {
+      {5, 0, 2195, kPlatformWin32Nt, true, false},
+      {5, 1, 2600, kPlatformWin32Nt, true, true},
+      {5, 2, 3790, kPlatformWin32Nt, true, false},
+      {4, 10, 2222, 1, false, false},  // the other family
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.major) + "." + std::to_string(c.minor));
+    os.Set(c.major, c.minor, c.build, c.platform, "");
+    HeadlessBackend localBackend;
+    Application localApp(localBackend);
+    MainFormServices services;
+    services.versionSource = &version;
+    MemoryRegistry localRegistry;
+    localRegistry.PutString(kSettingsKeyPath, "Version", "3.9.5.15");
+    services.makeSettingsStore = [&](SettingsHooks hooks) {
+      return std::make_unique<SettingsStore>(localRegistry.Factory(), std::move(hooks));
+    };
+    services.localTimeText = [] { return std::string(); };
+    TfrmMain& main = localApp.CreateForm<TfrmMain>(std::move(services));
+    EXPECT_EQ(localBackend.quitPosted, !c.starts);
+    CreateParamsRec params;
+    main.CreateParams(params);
+    EXPECT_EQ((params.windowClassStyle & kClassStyleDropShadow) != 0, c.shadow);
+  }
+}
+
+TEST_F(MainFormTest, ExitSavesAndEnds) {
+  StoreVersionOnly();
+  Start();
+  form->S().ContentPanels = "999";
+  Item("mnuClose").Click();
+  EXPECT_EQ(registry.GetString(kSettingsKeyPath, "ContentPanels"), "999");
+  EXPECT_TRUE(backend.quitPosted);
+}
+
+TEST_F(MainFormTest, SavePositionCommandFlipsAndSaves) {
+  StoreVersionOnly();
+  Start();
+  Item("mnuSaveposition").Click();
+  EXPECT_FALSE(form->S().SavePosition);
+  EXPECT_EQ(registry.GetDword(kSettingsKeyPath, "SavePosition"), 0);
+}
+
+TEST_F(MainFormTest, AnIntervalOfZeroRefreshesOnceASecond) {
+  StoreVersionOnly();
+  registry.PutDword(kSettingsKeyPath, "Interval", 0);
+  Start();
+  EXPECT_EQ(form->trm->Interval(), 1000u);
+  Tick();
+  EXPECT_EQ(form->trm->Interval(), 1000u);
+  EXPECT_EQ(form->S().Interval, 0);
+  form->S().Interval = 5;
+  Tick();
+  EXPECT_EQ(form->trm->Interval(), 5000u);
+}
+
+TEST_F(MainFormTest, AnotherVersionsSettingsAreUpgradedAfterANotice) {
+  registry.PutString(kSettingsKeyPath, "Version", "3.8.0.1");
+  registry.PutDword(kSettingsKeyPath, "Interval", 9);
+  Start();
+  ASSERT_EQ(backend.dialogs.Count("Information"), 1u);
+  EXPECT_EQ(backend.dialogs.shown[0].text.substr(0, 10), "     Setti");
+  EXPECT_EQ(form->S().Interval, 1);
+  EXPECT_EQ(form->trm->Interval(), 1000u);
+  EXPECT_EQ(registry.GetString(kSettingsKeyPath, "Version"), "3.9.5.15");
+}
+
+}  // namespace
+}  // namespace welmor
