@@ -52,6 +52,7 @@ TfrmMain::TfrmMain(Component* owner, MainFormServices services) : Form(owner), s
 }
 
 TfrmMain::~TfrmMain() {
+  SetCpuMessagePump(nullptr);
   if (Application* app = Application::Current()) app->OnMessage = nullptr;
 }
 
@@ -207,6 +208,11 @@ void TfrmMain::FormCreate(Component&) {
     app->SetHintHidePause(5000);
   }
   MakeToolWindow(false);
+  // The CPU sampler lets waiting messages run once per tick, so the menu and
+  // the chart stay responsive during a refresh.
+  SetCpuMessagePump([] {
+    if (Application* current = Application::Current()) current->ProcessMessages();
+  });
   if (Slice(GetOSVersionText(), 5, 4) != "NT 5") {
     ShowMessageBox(appInfo_->ProductName() + " v" + appInfo_->FileMajorVer() + "." + appInfo_->FileMinorVer() +
                        kWrongSystemText,

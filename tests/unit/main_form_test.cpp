@@ -217,6 +217,19 @@ TEST_F(MainFormTest, FirstCpuFigureIsZeroThenTheUsageSinceTheLastTick) {
   EXPECT_EQ(form->CpuUsage, 25);
 }
 
+TEST_F(MainFormTest, WaitingMessagesRunDuringTheCpuReading) {
+  StoreVersionOnly();
+  Start();
+  Tick();
+  // A menu command that arrives while the tick samples the CPU sees the
+  // figure of the previous tick.
+  int32_t seen = -1;
+  backend.pendingMessages.push_back([&] { seen = form->CpuUsage; });
+  Tick();
+  EXPECT_EQ(seen, 0);
+  EXPECT_EQ(form->CpuUsage, 25);
+}
+
 TEST_F(MainFormTest, AnUnknownStoredCharacterFreezesItsPanel) {
   StoreVersionOnly();
   Start();

@@ -1,4 +1,64 @@
-// Program entry of Welmor.exe.
+// Program entry of Welmor.exe: one instance at a time, then the main window
+// on the Win32 backend with the real probes, registry and window helpers.
 #include <windows.h>
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return 0; }
+#include <exception>
+#include <string>
+
+#include "app/main_form.hpp"
+#include "settings/win32/local_machine_registry.hpp"
+#include "sysinfo/win32/win32_probes.hpp"
+#include "toolkit/application.hpp"
+#include "toolkit/win32/win32_backend.hpp"
+#include "versioninfo/win32/version_source_win32.hpp"
+#include "winutil/win32/win32_window_system.hpp"
+#include "winutil/window_system.hpp"
+
+namespace {
+
+constexpr const char* kInstanceMutexName = "Orvandel";
+
+// The time of day in the user's long time format.
+std::string LocalTimeText() {
+  char text[80] = {};
+  const int n = GetTimeFormatA(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, text, sizeof text);
+  return n > 0 ? std::string(text) : std::string();
+}
+
+int RunWidget(HINSTANCE instance) {
+  using namespace welmor;
+  auto backend = MakeWin32Backend(instance);
+  auto windowSystem = MakeWin32WindowSystem();
+  ScopedWindowSystem installedWindowSystem(*windowSystem);
+  Win32SystemProbes probes;
+  ScopedSystemProbes installedProbes(probes.Sources());
+  auto versionSource = MakeWin32VersionSource();
+
+  Application app(*backend);
+  app.SetTitle("");
+  MainFormServices services;
+  services.versionSource = versionSource.get();
+  services.makeSettingsStore = [](SettingsHooks hooks) {
+    return std::make_unique<SettingsStore>(LocalMachineRegistry(), std::move(hooks));
+  };
+  services.localTimeText = LocalTimeText;
+  app.CreateForm<TfrmMain>(std::move(services));
+  app.Run();
+  return 0;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  // Held for the life of the process on purpose: the system releases it when
+  // the process ends, which is what tells the next start that we are gone.
+  HANDLE instanceMutex = CreateMutexA(nullptr, FALSE, kInstanceMutexName);
+  if (WaitForSingleObject(instanceMutex, 0) == WAIT_TIMEOUT) return 0;
+  try {
+    return RunWidget(instance);
+  } catch (const std::exception& e) {
+    MessageBoxA(nullptr, e.what(), "Error", MB_OK | MB_ICONERROR);
+  } catch (...) {
+  }
+  return 0;
+}
