@@ -1,0 +1,36 @@
+#pragma once
+// The hidden window that stands for the program, as the classic frameworks
+// have it: a zero-size top-level popup that owns every form, so the task-bar
+// button is its own and the forms have none. MakeToolWindow works on it.
+
+#include "toolkit/win32/windows_api.hpp"
+
+#include <memory>
+
+#include "toolkit/win32/handles.hpp"
+#include "toolkit/win32/native_window.hpp"
+
+namespace welmor {
+
+class WindowClasses;
+
+inline constexpr char kApplicationClassName[] = "WelmorApplication";
+
+class ApplicationWindow final : public NativeWindow<ApplicationWindow> {
+ public:
+  // Null when the window cannot be made.
+  static std::unique_ptr<ApplicationWindow> Create(WindowClasses& classes);
+  ApplicationWindow() = default;
+  ~ApplicationWindow();
+
+  HWND Handle() const { return window_.get(); }
+
+ private:
+  friend class NativeWindow<ApplicationWindow>;
+  LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  void OnDestroyed() { window_.release(); }
+
+  unique_hwnd window_;
+};
+
+}  // namespace welmor

@@ -1,0 +1,74 @@
+#include "toolkit/win32/gdi_text_renderer.hpp"
+
+#include <algorithm>
+
+#include "toolkit/win32/gdi_font.hpp"
+#include "toolkit/win32/handles.hpp"
+
+namespace welmor {
+
+namespace {
+
+Color FromDib(uint32_t p) { return ((p & 0xFFu) << 16) | (p & 0xFF00u) | ((p >> 16) & 0xFFu); }
+uint32_t ToDib(Color c) { return ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu); }
+
+}  // namespace
+
+Size GdiTextRenderer::Measure(const Font& font, const std::string& text) const {
+  unique_hdc dc(::CreateCompatibleDC(nullptr));
+  if (!dc) return {};
+  unique_hfont hfont = MakeGdiFont(font);
+  select_object useFont(dc.get(), hfont.get());
+  SIZE size{};
+  if (!::GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &size)) return {};
+  return Size{size.cx, size.cy};
+}
+
+void GdiTextRenderer::Draw(Bitmap& target, int32_t x, int32_t y, const Font& font, const std::string& text) const {
+  if (text.empty()) return;
+  const Size extent = Measure(font, text);
+  // Italic overhangs its measured box a little: give it room.
+  const int32_t slack = extent.height / 2;
+  const int32_t left = std::max(x, 0);
+  const int32_t top = std::max(y, 0);
+  const int32_t right = std::min(x + extent.width + slack, target.Width());
+  const int32_t bottom = std::min(y + extent.height, target.Height());
+  if (right <= left || bottom <= top) return;
+  const int32_t w = right - left;
+  const int32_t h = bottom - top;
+
+  BITMAPINFO bi{};
+  bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+  bi.bmiHeader.biWidth = w;
+  bi.bmiHeader.biHeight = -h;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 32;
+  bi.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  unique_hbitmap dib(::CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+  unique_hdc dc(::CreateCompatibleDC(nullptr));
+  if (!dib || !dc || bits == nullptr) return;
+  auto* pixels = static_cast<uint32_t*>(bits);
+  for (int32_t row = 0; row < h; ++row) {
+    for (int32_t col = 0; col < w; ++col) {
+      pixels[row * w + col] = ToDib(target.Pixel(left + col, top + row));
+    }
+  }
+  {
+    select_object useBitmap(dc.get(), dib.get());
+    unique_hfont hfont = MakeGdiFont(font);
+    select_object useFont(dc.get(), hfont.get());
+    ::SetBkMode(dc.get(), TRANSPARENT);
+    ::SetTextColor(dc.get(), ToColorRef(font.color));
+    ::TextOutA(dc.get(), x - left, y - top, text.c_str(), static_cast<int>(text.size()));
+    ::GdiFlush();
+  }
+  for (int32_t row = 0; row < h; ++row) {
+    for (int32_t col = 0; col < w; ++col) {
+      const Color c = FromDib(pixels[row * w + col]);
+      if (c != target.Pixel(left + col, top + row)) target.SetPixel(left + col, top + row, c);
+    }
+  }
+}
+
+}  // namespace welmor

@@ -1,0 +1,158 @@
+#include "toolkit/win32/win32_backend.hpp"
+
+#include "toolkit/application.hpp"
+#include "toolkit/custom_control.hpp"
+#include "toolkit/form.hpp"
+#include "toolkit/label.hpp"
+#include "toolkit/menu.hpp"
+#include "toolkit/win32/application_window.hpp"
+#include "toolkit/win32/control_messages.hpp"
+#include "toolkit/win32/custom_window.hpp"
+#include "toolkit/win32/form_window.hpp"
+#include "toolkit/win32/gdi_text_renderer.hpp"
+#include "toolkit/win32/label_window.hpp"
+#include "toolkit/win32/menu_builder.hpp"
+#include "toolkit/win32/timer_window.hpp"
+#include "toolkit/win32/tooltips.hpp"
+#include "toolkit/win32/win32_context.hpp"
+#include "toolkit/win32/win32_dialogs.hpp"
+#include "toolkit/win32/window_classes.hpp"
+
+namespace welmor {
+
+HWND ParentWindowFor(Control& control, const Win32Context& context) {
+  if (Control* parent = control.Parent()) {
+    if (HWND hwnd = reinterpret_cast<HWND>(parent->Handle())) return hwnd;
+  }
+  return context.applicationWindow;
+}
+
+namespace {
+
+class Win32BackendImpl final : public Win32Backend {
+ public:
+  explicit Win32BackendImpl(HINSTANCE instance)
+      : classes_(instance), dialogs_(instance, [this] { return DialogOwner(); }) {}
+
+  // Both windows or nothing.
+  bool Init() {
+    appWindow_ = ApplicationWindow::Create(classes_);
+    timers_ = TimerWindow::Create(classes_);
+    if (!appWindow_ || !timers_) return false;
+    tooltips_ = std::make_unique<Tooltips>(classes_.Instance(), appWindow_->Handle());
+    return true;
+  }
+
+  ~Win32BackendImpl() override {
+    // Windows before the classes they belong to.
+    tooltips_.reset();
+    timers_.reset();
+    appWindow_.reset();
+  }
+
+  // --- Backend -------------------------------------------------------------
+  std::unique_ptr<ControlPeer> CreatePeer(Control& control) override {
+    const Win32Context context{classes_, *tooltips_, appWindow_->Handle()};
+    switch (control.Kind()) {
+      case ControlKind::Form:
+        return FormWindow::Create(context, static_cast<Form&>(control));
+      case ControlKind::Label:
+        return LabelWindow::Create(context, static_cast<Label&>(control));
+      case ControlKind::Custom:
+        return CustomWindow::Create(context, static_cast<CustomControl&>(control));
+    }
+    return nullptr;
+  }
+
+  std::unique_ptr<TimerPeer> CreateTimerPeer(Timer& timer) override { return timers_->MakePeer(timer); }
+
+  MenuItem* TrackPopupMenu(PopupMenu& menu, Point screen, Control* owner) override {
+    NativeMenu native = BuildNativeMenu(menu);
+    if (!native.menu) return nullptr;
+    HWND window = owner ? WindowOf(*owner) : nullptr;
+    if (window) window = ::GetAncestor(window, GA_ROOT);
+    if (window == nullptr) window = appWindow_->Handle();
+    // Without this the menu does not close when the user clicks elsewhere.
+    ::SetForegroundWindow(window);
+    const UINT chosen = static_cast<UINT>(::TrackPopupMenu(
+        native.menu.get(), TPM_CENTERALIGN | TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0, window, nullptr));
+    ::PostMessageA(window, WM_NULL, 0, 0);
+    return native.ItemForCommand(chosen);
+  }
+
+  void RunMessageLoop(Application& app) override {
+    ::SetWindowTextA(appWindow_->Handle(), app.Title().c_str());
+    MSG msg;
+    while (::GetMessageA(&msg, nullptr, 0, 0) > 0) Deliver(app, msg);
+  }
+
+  void ProcessMessages() override {
+    Application* app = Application::Current();
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (msg.message == WM_QUIT) {
+        // Leave it for the message loop, which ends on it.
+        ::PostQuitMessage(static_cast<int>(msg.wParam));
+        return;
+      }
+      if (app) {
+        Deliver(*app, msg);
+      } else {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+      }
+    }
+  }
+
+  void PostQuit() override { ::PostQuitMessage(0); }
+
+  void HintSettingsChanged(Application& app) override {
+    tooltips_->ApplySettings(app.HintColor(), app.HintPause(), app.HintHidePause());
+  }
+
+  Dialogs& GetDialogs() override { return dialogs_; }
+  const TextRenderer& GetTextRenderer() override { return text_; }
+
+  Size ScreenSize() override { return Size{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)}; }
+
+  uintptr_t ApplicationHandle() override { return reinterpret_cast<uintptr_t>(appWindow_->Handle()); }
+
+  // --- Win32Backend -------------------------------------------------------
+  HINSTANCE Instance() const override { return classes_.Instance(); }
+  HWND AppWindow() const override { return appWindow_->Handle(); }
+  HWND TooltipWindow() const override { return tooltips_->Window(); }
+
+  HWND DialogOwner() const override {
+    if (const Application* app = Application::Current()) {
+      if (const Form* main = app->MainForm()) {
+        if (HWND hwnd = WindowOf(*main)) return hwnd;
+      }
+    }
+    return appWindow_->Handle();
+  }
+
+ private:
+  static void Deliver(Application& app, MSG& msg) {
+    const Message filtered{msg.message, static_cast<uintptr_t>(msg.wParam), static_cast<intptr_t>(msg.lParam)};
+    if (app.FilterMessage(filtered)) return;
+    ::TranslateMessage(&msg);
+    ::DispatchMessageA(&msg);
+  }
+
+  WindowClasses classes_;  // first: outlives every window
+  Win32Dialogs dialogs_;
+  GdiTextRenderer text_;
+  std::unique_ptr<ApplicationWindow> appWindow_;
+  std::unique_ptr<TimerWindow> timers_;
+  std::unique_ptr<Tooltips> tooltips_;
+};
+
+}  // namespace
+
+std::unique_ptr<Win32Backend> MakeWin32Backend(HINSTANCE instance) {
+  auto backend = std::make_unique<Win32BackendImpl>(instance);
+  if (!backend->Init()) return nullptr;
+  return backend;
+}
+
+}  // namespace welmor
