@@ -126,7 +126,7 @@ void Canvas::Segment(Point a, Point b) {
       target_.SetPixel(static_cast<int32_t>(px), static_cast<int32_t>(py), brush.color);
     }
   }
-  styleStep_ += static_cast<uint32_t>(major % 24);  // every period divides 24
+  styleStep_ = (styleStep_ + static_cast<uint32_t>(major % 24)) % 24;  // every period divides 24
 }
 
 void Canvas::FillSpan(int32_t left, int32_t right, int32_t y, Color c) {
