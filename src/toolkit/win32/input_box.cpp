@@ -14,6 +14,8 @@ constexpr short kHeight = 62;
 constexpr int kMaxLength = 255;
 constexpr wchar_t kFontName[] = L"MS Sans Serif";
 constexpr WORD kFontPoints = 8;
+constexpr wchar_t kOkText[] = L"OK";
+constexpr wchar_t kCancelText[] = L"Cancel";
 
 constexpr WORD kButtonClass = 0x0080;
 constexpr WORD kEditClass = 0x0081;
@@ -33,7 +35,8 @@ class TemplateWriter {
   void AlignDword() {
     if (words_.size() % 2) Word(0);
   }
-  void Item(DWORD style, short x, short y, short cx, short cy, WORD id, WORD windowClass) {
+  void Item(DWORD style, short x, short y, short cx, short cy, WORD id, WORD windowClass,
+            const wchar_t* title = L"") {
     AlignDword();
     Dword(style | WS_CHILD | WS_VISIBLE);
     Dword(0);  // extended style
@@ -44,8 +47,8 @@ class TemplateWriter {
     Word(id);
     Word(0xFFFF);
     Word(windowClass);
-    Word(0);  // no title: texts are set as ANSI at WM_INITDIALOG
-    Word(0);  // no creation data
+    Text(title);  // prompt and edit texts are set as ANSI at WM_INITDIALOG
+    Word(0);      // no creation data
   }
   std::vector<WORD> Words() const { return words_; }
 
@@ -125,8 +128,8 @@ std::vector<WORD> InputBoxTemplate() {
   t.Text(kFontName);
   t.Item(SS_LEFT | SS_NOPREFIX, 8, 8, 164, 8, kInputPromptId, kStaticClass);
   t.Item(ES_LEFT | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 8, 19, 164, 12, kInputEditId, kEditClass);
-  t.Item(BS_DEFPUSHBUTTON | WS_TABSTOP, 38, 40, 50, 14, IDOK, kButtonClass);
-  t.Item(BS_PUSHBUTTON | WS_TABSTOP, 92, 40, 50, 14, IDCANCEL, kButtonClass);
+  t.Item(BS_DEFPUSHBUTTON | WS_TABSTOP, 38, 40, 50, 14, IDOK, kButtonClass, kOkText);
+  t.Item(BS_PUSHBUTTON | WS_TABSTOP, 92, 40, 50, 14, IDCANCEL, kButtonClass, kCancelText);
   return t.Words();
 }
 

@@ -13,6 +13,11 @@ class Builder {
   Builder(PopupMenu& menu, NativeMenu& out) : menu_(menu), out_(out), menuColor_(::GetSysColor(COLOR_MENU)) {}
 
   bool Fill(HMENU target, MenuItem& parent) {
+    MENUINFO mi{};
+    mi.cbSize = sizeof(mi);
+    mi.fMask = MIM_STYLE;
+    mi.dwStyle = MNS_CHECKORBMP;
+    ::SetMenuInfo(target, &mi);
     const std::vector<std::string> captions = menu_.DisplayCaptions(parent);
     UINT position = 0;
     for (std::size_t i = 0; i < parent.Count(); ++i) {
