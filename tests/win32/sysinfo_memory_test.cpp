@@ -24,12 +24,15 @@ uint64_t Available(const Meminfo& m) { return m.at("MemFree") + m.at("Buffers") 
 
 // Asks the probe between two readings of /proc/meminfo; passes when the
 // figure lies within the bracket. A burst of activity elsewhere can move
-// memory by more than the slack, so up to three tries.
+// memory by more than the slack, so up to three tries. Wine hands out the
+// same memory status for a second after reading it, so a try that may have
+// seen an old one is repeated after that second.
 void ExpectWithinMeminfo(uint32_t selector, const std::function<uint64_t(const Meminfo&)>& truth) {
   uint64_t value = 0;
   uint64_t low = 0;
   uint64_t high = 0;
   for (int attempt = 0; attempt < 3; ++attempt) {
+    if (attempt > 0) Sleep(1100);
     const Meminfo before = testenv::ReadMeminfo();
     value = GetMemoryStatusValue(selector);
     const Meminfo after = testenv::ReadMeminfo();
