@@ -61,7 +61,8 @@ class FakeWindowSystem : public WindowSystem {
   }
   bool PlaceTopmost(uintptr_t window, const Rect& b) override {
     calls.push_back("Topmost " + std::to_string(window) + " " + std::to_string(b.left) + "," +
-                    std::to_string(b.top) + "," + std::to_string(b.Width()) + "," + std::to_string(b.Height()));
+                    std::to_string(b.top) + "," + std::to_string(b.Width()) + "," +
+                    std::to_string(b.Height()));
     if (topmostAnswer) {
       topmost[window] = b;
       visible[window] = true;

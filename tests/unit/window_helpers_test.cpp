@@ -65,14 +65,16 @@ TEST_F(WindowHelpers, MakeToolWindowAddsTheToolStyleBetweenHideAndShow) {
   const std::string app = std::to_string(backend_.ApplicationHandle());
   ws_.exStyles[backend_.ApplicationHandle()] = 0x00000100;  // WS_EX_WINDOWEDGE stays
   MakeToolWindow(false);
-  EXPECT_EQ(ws_.calls, (Calls{"Hide " + app, "GetExStyle " + app, "SetExStyle " + app + " 180", "Show " + app}));
+  EXPECT_EQ(ws_.calls,
+            (Calls{"Hide " + app, "GetExStyle " + app, "SetExStyle " + app + " 180", "Show " + app}));
   EXPECT_TRUE(ws_.visible[backend_.ApplicationHandle()]);
 }
 
 TEST_F(WindowHelpers, MakeToolWindowCanEndHidden) {
   const std::string app = std::to_string(backend_.ApplicationHandle());
   MakeToolWindow(true);
-  EXPECT_EQ(ws_.calls, (Calls{"Show " + app, "GetExStyle " + app, "SetExStyle " + app + " 80", "Hide " + app}));
+  EXPECT_EQ(ws_.calls,
+            (Calls{"Show " + app, "GetExStyle " + app, "SetExStyle " + app + " 80", "Hide " + app}));
   EXPECT_FALSE(ws_.visible[backend_.ApplicationHandle()]);
 }
 

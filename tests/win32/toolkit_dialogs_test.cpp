@@ -28,9 +28,11 @@ struct BoxSeen {
 BoxSeen Read(HWND box) {
   char text[256] = {};
   ::GetDlgItemTextA(box, kMessageTextId, text, sizeof text);
-  return BoxSeen{WindowText(box),           text,
+  return BoxSeen{WindowText(box),
+                 text,
                  ::GetDlgItem(box, IDOK) != nullptr || ::GetDlgItem(box, IDCANCEL) != nullptr,
-                 ::GetDlgItem(box, IDYES) != nullptr, ::GetDlgItem(box, IDNO) != nullptr,
+                 ::GetDlgItem(box, IDYES) != nullptr,
+                 ::GetDlgItem(box, IDNO) != nullptr,
                  ::GetWindow(box, GW_OWNER)};
 }
 
@@ -61,7 +63,8 @@ TEST_F(Win32Dialogs, ErrorAndInformationBoxesHaveTheirCaptionsAndOneButton) {
       info = Read(box);
       Press(box, IDOK);
     });
-    D().Message(DialogKind::Information, "     Setting from diferent version found in Registry. \r\n\r\n Please");
+    D().Message(DialogKind::Information,
+                "     Setting from diferent version found in Registry. \r\n\r\n Please");
   }
   EXPECT_EQ(info.caption, "Information");
   EXPECT_NE(info.text.find("Setting from diferent version"), std::string::npos);
@@ -136,12 +139,14 @@ TEST_F(Win32Dialogs, CancellingTheInputBoxGivesTheDefaultBackEvenAfterTyping) {
       ::SetDlgItemTextA(box, kInputEditId, "999");
       Press(box, IDCANCEL);
     });
-    answer = D().InputBox("CPU Usage value for this alarm ...", "Intert a value, usually bigger then 60%.", "90");
+    answer =
+        D().InputBox("CPU Usage value for this alarm ...", "Intert a value, usually bigger then 60%.", "90");
   }
   EXPECT_EQ(answer, "90");
   {
     WhileModal close("#32770", [&](HWND box) { ::PostMessageA(box, WM_CLOSE, 0, 0); });
-    answer = D().InputBox("CPU Usage value for this alarm ...", "Intert a value, usually bigger then 60%.", "90");
+    answer =
+        D().InputBox("CPU Usage value for this alarm ...", "Intert a value, usually bigger then 60%.", "90");
   }
   EXPECT_EQ(answer, "90");
   {

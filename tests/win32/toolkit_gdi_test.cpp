@@ -86,7 +86,8 @@ TEST_F(Win32Gdi, AFormThatCameAndWentLeavesNoGdiObjectBehind) {
     dots.SetBounds(0, 20, 60, 17);
     form->CreatePeers();
     HWND hwnd = AsHwnd(form->Handle());
-    ::SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    ::SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     for (int i = 0; i < 50; ++i) {
       label.SetCaption(i % 2 ? "CPU Usage: 12%" : "CPU Usage: 13%");
       label.SetFontColor(i % 2 ? kRed : 0);

@@ -16,8 +16,8 @@ std::unique_ptr<ApplicationWindow> ApplicationWindow::Create(WindowClasses& clas
   // all it shows is the task-bar button, until MakeToolWindow takes that away.
   HWND hwnd = ::CreateWindowExA(0, className.c_str(), title.c_str(),
                                 WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
-                                ::GetSystemMetrics(SM_CXSCREEN) / 2, ::GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0,
-                                nullptr, nullptr, classes.Instance(), self.get());
+                                ::GetSystemMetrics(SM_CXSCREEN) / 2, ::GetSystemMetrics(SM_CYSCREEN) / 2, 0,
+                                0, nullptr, nullptr, classes.Instance(), self.get());
   if (hwnd == nullptr) return nullptr;
   self->window_.reset(hwnd);
   ::ShowWindow(hwnd, SW_SHOWNOACTIVATE);

@@ -24,8 +24,9 @@ std::unique_ptr<CustomWindow> CustomWindow::Create(const Win32Context& context, 
   DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
   if (control.Visible()) style |= WS_VISIBLE;
   const Rect b = control.BoundsRect();
-  HWND hwnd = ::CreateWindowExA(0, className.c_str(), control.Caption().c_str(), style, b.left, b.top, b.Width(),
-                                b.Height(), parent, nullptr, context.classes.Instance(), self.get());
+  HWND hwnd =
+      ::CreateWindowExA(0, className.c_str(), control.Caption().c_str(), style, b.left, b.top, b.Width(),
+                        b.Height(), parent, nullptr, context.classes.Instance(), self.get());
   if (hwnd == nullptr) return nullptr;
   self->window_.reset(hwnd);
   context.tooltips.Update(control, hwnd);
@@ -90,8 +91,8 @@ void CustomWindow::Paint(HWND hwnd) {
   bi.bmiHeader.biPlanes = 1;
   bi.bmiHeader.biBitCount = 32;
   bi.bmiHeader.biCompression = BI_RGB;
-  ::SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(surface.Width()), static_cast<DWORD>(surface.Height()), 0, 0,
-                      0, static_cast<UINT>(surface.Height()), dib_.data(), &bi, DIB_RGB_COLORS);
+  ::SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(surface.Width()), static_cast<DWORD>(surface.Height()), 0,
+                      0, 0, static_cast<UINT>(surface.Height()), dib_.data(), &bi, DIB_RGB_COLORS);
 }
 
 LRESULT CustomWindow::OnMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -24,7 +24,8 @@ Size GdiTextRenderer::Measure(const Font& font, const std::string& text) const {
   return Size{size.cx, size.cy};
 }
 
-void GdiTextRenderer::Draw(Bitmap& target, int32_t x, int32_t y, const Font& font, const std::string& text) const {
+void GdiTextRenderer::Draw(Bitmap& target, int32_t x, int32_t y, const Font& font,
+                           const std::string& text) const {
   if (text.empty()) return;
   const Size extent = Measure(font, text);
   // Italic overhangs its measured box a little: give it room.

@@ -50,8 +50,9 @@ std::unique_ptr<LabelWindow> LabelWindow::Create(const Win32Context& context, La
   HWND parent = ParentWindowFor(label, context);
   const LabelStyles s = StylesOf(label);
   const Rect b = label.BoundsRect();
-  HWND hwnd = ::CreateWindowExA(s.exStyle, className.c_str(), label.Caption().c_str(), s.style, b.left, b.top,
-                                b.Width(), b.Height(), parent, nullptr, context.classes.Instance(), self.get());
+  HWND hwnd =
+      ::CreateWindowExA(s.exStyle, className.c_str(), label.Caption().c_str(), s.style, b.left, b.top,
+                        b.Width(), b.Height(), parent, nullptr, context.classes.Instance(), self.get());
   if (hwnd == nullptr) return nullptr;
   self->window_.reset(hwnd);
   context.tooltips.Update(label, hwnd);

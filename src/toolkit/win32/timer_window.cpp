@@ -52,7 +52,9 @@ TimerWindow::~TimerWindow() {
   window_.reset();
 }
 
-std::unique_ptr<TimerPeer> TimerWindow::MakePeer(Timer& timer) { return std::make_unique<WindowTimerPeer>(*this, timer); }
+std::unique_ptr<TimerPeer> TimerWindow::MakePeer(Timer& timer) {
+  return std::make_unique<WindowTimerPeer>(*this, timer);
+}
 
 LRESULT TimerWindow::OnMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_TIMER) {

@@ -74,8 +74,9 @@ class Win32BackendImpl final : public Win32Backend {
     if (window == nullptr) window = appWindow_->Handle();
     // Without this the menu does not close when the user clicks elsewhere.
     ::SetForegroundWindow(window);
-    const UINT chosen = static_cast<UINT>(::TrackPopupMenu(
-        native.menu.get(), TPM_CENTERALIGN | TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0, window, nullptr));
+    const UINT chosen = static_cast<UINT>(::TrackPopupMenu(native.menu.get(),
+                                                           TPM_CENTERALIGN | TPM_RETURNCMD | TPM_RIGHTBUTTON,
+                                                           screen.x, screen.y, 0, window, nullptr));
     ::PostMessageA(window, WM_NULL, 0, 0);
     return native.ItemForCommand(chosen);
   }
@@ -113,7 +114,9 @@ class Win32BackendImpl final : public Win32Backend {
   Dialogs& GetDialogs() override { return dialogs_; }
   const TextRenderer& GetTextRenderer() override { return text_; }
 
-  Size ScreenSize() override { return Size{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)}; }
+  Size ScreenSize() override {
+    return Size{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+  }
 
   uintptr_t ApplicationHandle() override { return reinterpret_cast<uintptr_t>(appWindow_->Handle()); }
 
@@ -133,7 +136,8 @@ class Win32BackendImpl final : public Win32Backend {
 
  private:
   static void Deliver(Application& app, MSG& msg) {
-    const Message filtered{msg.message, static_cast<uintptr_t>(msg.wParam), static_cast<intptr_t>(msg.lParam)};
+    const Message filtered{msg.message, static_cast<uintptr_t>(msg.wParam),
+                           static_cast<intptr_t>(msg.lParam)};
     if (app.FilterMessage(filtered)) return;
     ::TranslateMessage(&msg);
     ::DispatchMessageA(&msg);

@@ -6,6 +6,7 @@
 // names, so the macros go.
 
 #include <windows.h>
+// commdlg.h needs windows.h first.
 #include <commdlg.h>
 
 #undef MessageBox

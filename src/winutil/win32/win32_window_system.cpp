@@ -49,8 +49,8 @@ class Win32WindowSystem final : public WindowSystem {
   }
 
   bool PlaceTopmost(uintptr_t window, const Rect& bounds) override {
-    return ::SetWindowPos(AsWindow(window), HWND_TOPMOST, bounds.left, bounds.top, bounds.Width(), bounds.Height(),
-                          SWP_SHOWWINDOW) != 0;
+    return ::SetWindowPos(AsWindow(window), HWND_TOPMOST, bounds.left, bounds.top, bounds.Width(),
+                          bounds.Height(), SWP_SHOWWINDOW) != 0;
   }
 
   std::optional<std::string> ShortPathName(const std::string& path) override {
