@@ -8,24 +8,24 @@ WindowClasses::~WindowClasses() {
   }
 }
 
-std::string WindowClasses::Ensure(const Spec& spec) {
-  if (registered_.count(spec.name)) return spec.name;
+std::string WindowClasses::Ensure(const ClassInfo& info) {
+  if (registered_.count(info.name)) return info.name;
   WNDCLASSEXA wc{};
   wc.cbSize = sizeof(wc);
-  wc.style = spec.style;
-  wc.lpfnWndProc = spec.procedure;
-  wc.cbWndExtra = spec.extraBytes;
+  wc.style = info.style;
+  wc.lpfnWndProc = info.procedure;
+  wc.cbWndExtra = info.extraBytes;
   wc.hInstance = instance_;
   wc.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
   wc.hIcon = ::LoadIconA(instance_, "MAINICON");
-  wc.lpszClassName = spec.name.c_str();
+  wc.lpszClassName = info.name.c_str();
   if (::RegisterClassExA(&wc) != 0) {
-    registered_[spec.name] = true;
-    return spec.name;
+    registered_[info.name] = true;
+    return info.name;
   }
   if (::GetLastError() == ERROR_CLASS_ALREADY_EXISTS) {
-    registered_[spec.name] = false;
-    return spec.name;
+    registered_[info.name] = false;
+    return info.name;
   }
   return {};
 }

@@ -20,7 +20,7 @@ class WindowClasses {
 
   HINSTANCE Instance() const { return instance_; }
 
-  struct Spec {
+  struct ClassInfo {
     std::string name;
     WNDPROC procedure = nullptr;
     uint32_t style = 0;
@@ -28,7 +28,7 @@ class WindowClasses {
   };
   // The class name to pass to CreateWindowEx, registering it when needed;
   // empty when registration failed.
-  std::string Ensure(const Spec& spec);
+  std::string Ensure(const ClassInfo& info);
 
  private:
   HINSTANCE instance_;
