@@ -28,7 +28,7 @@ constexpr char kUsage[] =
     "  wait-window TARGET TIMEOUT_MS     wait for the main window; prints: hwnd, pid\n"
     "  window-info TARGET                key value lines: hwnd pid class title rect(L T W H) client(W H)\n"
     "                                    style exstyle classstyle topmost owner owner_exstyle\n"
-    "                                    owner_toolwindow visible_windows\n"
+    "                                    owner_toolwindow visible_windows (shown and not empty)\n"
     "  windows TARGET                    every top-level window: HWND CLASS VISIBLE L T W H TITLE\n"
     "  panels TARGET                     child windows, top to bottom, left to right:\n"
     "                                    INDEX CLASS L T W H VISIBLE TEXT (client coordinates)\n"
@@ -87,6 +87,15 @@ std::string Hwnd(HWND window) { return Hex(reinterpret_cast<uintptr_t>(window));
 
 void Print(const std::string& line) { std::fwrite(line.data(), 1, line.size(), stdout); std::fputc('\n', stdout); }
 
+// For listings: a window that is being destroyed while it is listed shows no text.
+std::string TextOrNothing(HWND window) {
+  try {
+    return TextOf(window);
+  } catch (const Failure&) {
+    return "";
+  }
+}
+
 std::vector<DWORD> RunningProcesses(const std::string& target) {
   std::vector<DWORD> pids = ProcessesOf(target);
   if (pids.empty()) throw Failure("no process " + target);
@@ -139,7 +148,12 @@ int WindowInfo(const Args& args) {
   HWND owner = GetWindow(window, GW_OWNER);
   const DWORD owner_exstyle = owner ? static_cast<DWORD>(GetWindowLongA(owner, GWL_EXSTYLE)) : 0;
   const std::vector<HWND> all = TopLevelWindows({ProcessOf(window)});
-  const auto visible = std::count_if(all.begin(), all.end(), [](HWND w) { return IsWindowVisible(w) != 0; });
+  // What a user can see: a shown window of size zero (an application window
+  // that only carries the task-bar entry) does not count.
+  const auto visible = std::count_if(all.begin(), all.end(), [](HWND w) {
+    RECT r{};
+    return IsWindowVisible(w) && GetWindowRect(w, &r) && r.right > r.left && r.bottom > r.top;
+  });
 
   Print("hwnd " + Hwnd(window));
   Print("pid " + std::to_string(ProcessOf(window)));
@@ -167,7 +181,7 @@ int Windows(const Args& args) {
     Print(Hwnd(window) + "\t" + EscapeText(ClassOf(window)) + "\t" + (IsWindowVisible(window) ? "1" : "0") + "\t" +
           std::to_string(rect.left) + "\t" + std::to_string(rect.top) + "\t" +
           std::to_string(rect.right - rect.left) + "\t" + std::to_string(rect.bottom - rect.top) + "\t" +
-          EscapeText(TextOf(window)));
+          EscapeText(TextOrNothing(window)));
   }
   return 0;
 }
