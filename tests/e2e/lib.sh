@@ -74,6 +74,7 @@ e2e_init() {
     fi
   done
   mkdir -p "$E2E_WORK"
+  rm -f "$E2E_WORK/$E2E_NAME"-*.log "$E2E_WORK/$E2E_NAME-failed.png"
   trap e2e_cleanup EXIT
   welmor_start_xvfb || { echo "FAIL: no X display"; exit 1; }
 }
