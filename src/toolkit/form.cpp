@@ -11,8 +11,10 @@ void Form::CreateParams(CreateParamsRec&) {}
 void Form::ShowForm() {
   CreatePeers();
   if (Visible()) return;
-  SetVisible(true);
+  // OnShow runs before the window appears, so that what it lays out is what
+  // the user first sees.
   if (OnShow) Application::Dispatch([this] { OnShow(*this); });
+  SetVisible(true);
 }
 
 void Form::Close() {

@@ -137,6 +137,17 @@ TEST_F(MainFormTest, AGraphDoublesTheHeightAndFillsTheLowerHalf) {
   form->gr->OnTmrTimer(*form->gr);
   EXPECT_EQ(form->gr->GetValue(1, 2000), 25);
   EXPECT_EQ(form->gr->GetValue(2, 2000), 41);
+  form->gr->OnTmrTimer(*form->gr);
+  // The RAM line is drawn in yellow on the chart's surface.
+  const Bitmap& chart = form->gr->Surface();
+  int yellow = 0;
+  for (Color c : chart.Pixels()) yellow += c == 0x00FFFF ? 1 : 0;
+  EXPECT_GT(yellow, 0);
+  // And the bars show their share in red.
+  const Bitmap& bar = form->Bars[1]->Surface();
+  int red = 0;
+  for (Color c : bar.Pixels()) red += c == 0x0000FF ? 1 : 0;
+  EXPECT_GT(red, 0);
 }
 
 TEST_F(MainFormTest, WithoutSavedPositionStartsCentredAtTheTop) {

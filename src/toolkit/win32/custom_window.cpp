@@ -29,6 +29,7 @@ std::unique_ptr<CustomWindow> CustomWindow::Create(const Win32Context& context, 
                         b.Height(), parent, nullptr, context.classes.Instance(), self.get());
   if (hwnd == nullptr) return nullptr;
   self->window_.reset(hwnd);
+  PlaceAboveEarlierSiblings(hwnd);
   context.tooltips.Update(control, hwnd);
   return self;
 }

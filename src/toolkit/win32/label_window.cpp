@@ -55,6 +55,7 @@ std::unique_ptr<LabelWindow> LabelWindow::Create(const Win32Context& context, La
                         b.Width(), b.Height(), parent, nullptr, context.classes.Instance(), self.get());
   if (hwnd == nullptr) return nullptr;
   self->window_.reset(hwnd);
+  PlaceAboveEarlierSiblings(hwnd);
   context.tooltips.Update(label, hwnd);
   return self;
 }

@@ -27,6 +27,10 @@ HWND ParentWindowFor(Control& control, const Win32Context& context) {
   return context.applicationWindow;
 }
 
+void PlaceAboveEarlierSiblings(HWND child) {
+  ::SetWindowPos(child, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 namespace {
 
 class Win32BackendImpl final : public Win32Backend {
