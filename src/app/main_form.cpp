@@ -24,7 +24,8 @@ std::string Slice(const std::string& text, std::size_t from1, std::size_t count)
 
 }  // namespace
 
-TfrmMain::TfrmMain(Component* owner, MainFormServices services) : Form(owner), services_(std::move(services)) {
+TfrmMain::TfrmMain(Component* owner, MainFormServices services)
+    : Form(owner), services_(std::move(services)) {
   if (!services_.versionSource || !services_.makeSettingsStore || !services_.localTimeText) {
     throw std::invalid_argument("TfrmMain needs a version source, a settings store and a clock");
   }
@@ -86,7 +87,9 @@ void TfrmMain::BuildControls() {
     panel.SetFont(Font{"Arial", -11, 0, 0});
     panel.SetShowHint(true);
     panel.SetPopupMenu(mnu);
-    panel.OnMouseMove = [this](Control& s, uint32_t shift, int32_t x, int32_t y) { txt_1MouseMove(s, shift, x, y); };
+    panel.OnMouseMove = [this](Control& s, uint32_t shift, int32_t x, int32_t y) {
+      txt_1MouseMove(s, shift, x, y);
+    };
     *panels[i] = &panel;
   }
 
@@ -139,16 +142,16 @@ void TfrmMain::BuildPanelsMenu(MenuItem& panels) {
   static const Handler kHandlers[kPanelCount][9] = {
       {&TfrmMain::mnuShowFreeRAM_m_P1Click, &TfrmMain::mnuShowFreeRAM_p_P1Click,
        &TfrmMain::mnuShowLoadedRAM_p_P1Click, &TfrmMain::mnuShowFreeSWAP_P1Click,
-       &TfrmMain::mnuShowTotalSWAP_P1Click, &TfrmMain::mnuShowCPUUsage_P1Click, &TfrmMain::mnuShowClock_P1Click,
-       nullptr, &TfrmMain::mnuShowWindowsUptime_P1Click},
+       &TfrmMain::mnuShowTotalSWAP_P1Click, &TfrmMain::mnuShowCPUUsage_P1Click,
+       &TfrmMain::mnuShowClock_P1Click, nullptr, &TfrmMain::mnuShowWindowsUptime_P1Click},
       {&TfrmMain::mnuShowFreeRAM_m_P2Click, &TfrmMain::mnuShowFreeRAM_p_P2Click,
        &TfrmMain::mnuShowLoadedRAM_p_P2Click, &TfrmMain::mnuShowFreeSWAP_P2Click,
-       &TfrmMain::mnuShowTotalSWAP_P2Click, &TfrmMain::mnuShowCPUUsage_P2Click, &TfrmMain::mnuShowClock_P2Click,
-       nullptr, &TfrmMain::mnuShowWindowsUptime_P2Click},
+       &TfrmMain::mnuShowTotalSWAP_P2Click, &TfrmMain::mnuShowCPUUsage_P2Click,
+       &TfrmMain::mnuShowClock_P2Click, nullptr, &TfrmMain::mnuShowWindowsUptime_P2Click},
       {&TfrmMain::mnuShowFreeRAM_m_P3Click, &TfrmMain::mnuShowFreeRAM_p_P3Click,
        &TfrmMain::mnuShowLoadedRAM_p_P3Click, &TfrmMain::mnuShowFreeSWAP_P3Click,
-       &TfrmMain::mnuShowTotalSWAP_P3Click, &TfrmMain::mnuShowCPUUsage_P3Click, &TfrmMain::mnuShowClock_P3Click,
-       nullptr, &TfrmMain::mnuShowWindowsUptime_P3Click},
+       &TfrmMain::mnuShowTotalSWAP_P3Click, &TfrmMain::mnuShowCPUUsage_P3Click,
+       &TfrmMain::mnuShowClock_P3Click, nullptr, &TfrmMain::mnuShowWindowsUptime_P3Click},
   };
   // Separator names between and after the headings, as laid out at design.
   static const char* const kAfterHeading[kPanelCount] = {"N7", "N12", "N13"};
@@ -157,7 +160,8 @@ void TfrmMain::BuildPanelsMenu(MenuItem& panels) {
   for (int k = 1; k <= kPanelCount; ++k) {
     const auto headingGroup = static_cast<uint8_t>(k + 2);
     const auto contentGroup = static_cast<uint8_t>(k + 3);
-    MenuItem& heading = AddItem(panels, "mnuPanel" + std::to_string(k), "Panel " + std::to_string(k) + " Content");
+    MenuItem& heading =
+        AddItem(panels, "mnuPanel" + std::to_string(k), "Panel " + std::to_string(k) + " Content");
     heading.SetImageIndex(2);
     heading.SetGroupIndex(headingGroup);
     AddSeparator(panels, kAfterHeading[k - 1], headingGroup);
@@ -214,8 +218,8 @@ void TfrmMain::FormCreate(Component&) {
     if (Application* current = Application::Current()) current->ProcessMessages();
   });
   if (Slice(GetOSVersionText(), 5, 4) != "NT 5") {
-    ShowMessageBox(appInfo_->ProductName() + " v" + appInfo_->FileMajorVer() + "." + appInfo_->FileMinorVer() +
-                       kWrongSystemText,
+    ShowMessageBox(appInfo_->ProductName() + " v" + appInfo_->FileMajorVer() + "." +
+                       appInfo_->FileMinorVer() + kWrongSystemText,
                    true);
     if (app) app->Terminate();
   }
@@ -422,7 +426,8 @@ void TfrmMain::grMouseMove(Control& sender, uint32_t, int32_t, int32_t) { PanelM
 void TfrmMain::mnuPopup(Component&) {
   const Settings& s = S();
   if (auto* item = dynamic_cast<MenuItem*>(FindComponent("mnuInstalation"))) item->SetChecked(s.RunAtStartup);
-  if (auto* item = dynamic_cast<MenuItem*>(FindComponent("mnuSaveposition"))) item->SetChecked(s.SavePosition);
+  if (auto* item = dynamic_cast<MenuItem*>(FindComponent("mnuSaveposition")))
+    item->SetChecked(s.SavePosition);
   for (int k = 1; k <= kPanelCount; ++k) {
     const auto content = PanelContentFromChar(StoredCharAt(s.ContentPanels, k, kDefaultContentPanels));
     if (!content) continue;

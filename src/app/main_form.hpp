@@ -100,7 +100,7 @@ class TfrmMain : public Form {
   bool PositionPending = true;
   bool DriveMenusPending = true;
   std::vector<std::string> FixedDrives;
-  std::array<Label*, kPanelCount + 1> Panels{};       // [1..3]
+  std::array<Label*, kPanelCount + 1> Panels{};        // [1..3]
   std::array<TQProgressBar*, kPanelCount + 1> Bars{};  // [1..3]
 
   Settings& S() { return store_->Record(); }

@@ -44,8 +44,7 @@ std::string FormatByteSize(int64_t bytes) {
     int64_t size;
     const char* suffix;
   };
-  static constexpr Unit kUnits[] = {
-      {kTiB, " TiB"}, {kGiB, " GiB"}, {kMiB, " MiB"}, {kKiB, " KiB"}};
+  static constexpr Unit kUnits[] = {{kTiB, " TiB"}, {kGiB, " GiB"}, {kMiB, " MiB"}, {kKiB, " KiB"}};
   // The unit is chosen before rounding, so 1048575 bytes read "1024.00 KiB".
   for (const Unit& unit : kUnits) {
     if (bytes / unit.size > 0) {

@@ -200,7 +200,8 @@ void Canvas::RoundRect(const Rect& r, int32_t ellipseWidth, int32_t ellipseHeigh
     const int32_t left = inset[static_cast<std::size_t>(y)];
     const int32_t right = w - 1 - left;  // inclusive
     if (!outline) {
-      if (brush.style == BrushStyle::Solid) FillSpan(n.left + left, n.left + right + 1, n.top + y, brush.color);
+      if (brush.style == BrushStyle::Solid)
+        FillSpan(n.left + left, n.left + right + 1, n.top + y, brush.color);
       continue;
     }
     // A pixel belongs to the outline when a 4-neighbour lies outside the shape.
@@ -231,7 +232,9 @@ void Canvas::FrameRect(const Rect& r) {
   }
 }
 
-void Canvas::TextOut(int32_t x, int32_t y, const std::string& text) { text_->Draw(target_, x, y, font, text); }
+void Canvas::TextOut(int32_t x, int32_t y, const std::string& text) {
+  text_->Draw(target_, x, y, font, text);
+}
 
 int32_t Canvas::TextWidth(const std::string& text) const { return text_->Measure(font, text).width; }
 

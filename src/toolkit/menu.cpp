@@ -11,7 +11,8 @@ void MenuItem::SetChecked(bool on) {
   checked_ = on;
   if (!on || !radioItem_ || parentItem_ == nullptr) return;
   for (MenuItem* sibling : parentItem_->items_) {
-    if (sibling != this && sibling->radioItem_ && sibling->groupIndex_ == groupIndex_) sibling->checked_ = false;
+    if (sibling != this && sibling->radioItem_ && sibling->groupIndex_ == groupIndex_)
+      sibling->checked_ = false;
   }
 }
 

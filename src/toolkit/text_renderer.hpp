@@ -15,7 +15,8 @@ class TextRenderer {
   virtual ~TextRenderer() = default;
   virtual Size Measure(const Font& font, const std::string& text) const = 0;
   // Draws text with its top-left corner at (x, y), transparent background.
-  virtual void Draw(Bitmap& target, int32_t x, int32_t y, const Font& font, const std::string& text) const = 0;
+  virtual void Draw(Bitmap& target, int32_t x, int32_t y, const Font& font,
+                    const std::string& text) const = 0;
 };
 
 // The renderer every Canvas uses unless given another; the backend installs

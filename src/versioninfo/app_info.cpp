@@ -87,7 +87,8 @@ std::string TAppInfo::QueryVersionString(const std::string& name) {
   const std::string key = std::string("\\StringFileInfo\\") + translation + "\\" + name;
   valuePtr_ = nullptr;
   valueLen_ = 0;
-  if (!source_.QueryValue(versionData_, key, valuePtr_, valueLen_) || valueLen_ == 0 || valuePtr_ == nullptr) {
+  if (!source_.QueryValue(versionData_, key, valuePtr_, valueLen_) || valueLen_ == 0 ||
+      valuePtr_ == nullptr) {
     return std::string();
   }
   // Bounded by the reported length, so a value without its terminator can

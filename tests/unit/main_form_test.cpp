@@ -311,7 +311,8 @@ TEST_F(MainFormTest, PanelsMenuHasThreeHeadingsAnd27ContentItemsInRadioGroups) {
   EXPECT_EQ(panels.Caption(), "&Panels");
   std::vector<std::string> names;
   for (const MenuItem* item : panels.Items()) names.push_back(item->Name());
-  const std::vector<std::string> expectedStart = {"mnuPanel1", "N7", "mnuShowFreeRAM_m_P1", "mnuShowFreeRAM_p_P1"};
+  const std::vector<std::string> expectedStart = {"mnuPanel1", "N7", "mnuShowFreeRAM_m_P1",
+                                                  "mnuShowFreeRAM_p_P1"};
   ASSERT_EQ(names.size(), 3u + 3u + 27u + 4u);
   EXPECT_TRUE(std::equal(expectedStart.begin(), expectedStart.end(), names.begin()));
   EXPECT_EQ(names[11], "N9");
@@ -416,7 +417,8 @@ TEST_F(MainFormTest, StartsTopmostWithoutTaskBarButtonAndHintSettings) {
   Start();
   const std::string handle = std::to_string(backend.ApplicationHandle());
   const auto& calls = windows.calls;
-  const auto topmost = std::find_if(calls.begin(), calls.end(), [](const std::string& c) { return c.rfind("Topmost", 0) == 0; });
+  const auto topmost = std::find_if(calls.begin(), calls.end(),
+                                    [](const std::string& c) { return c.rfind("Topmost", 0) == 0; });
   const auto hide = std::find(calls.begin(), calls.end(), "Hide " + handle);
   const auto show = std::find(calls.begin(), calls.end(), "Show " + handle);
   ASSERT_NE(topmost, calls.end());

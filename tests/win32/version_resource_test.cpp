@@ -12,7 +12,8 @@ namespace {
 // Serves the real resource of another file than the running test program.
 class ProductVersionSource : public VersionSource {
  public:
-  explicit ProductVersionSource(std::string path) : inner_(MakeWin32VersionSource()), path_(std::move(path)) {}
+  explicit ProductVersionSource(std::string path)
+      : inner_(MakeWin32VersionSource()), path_(std::move(path)) {}
   std::string ExecutablePath() override { return path_; }
   uint32_t BlockSize(const std::string& p, uint32_t& h) override { return inner_->BlockSize(p, h); }
   bool ReadBlock(const std::string& p, std::vector<uint8_t>& b) override { return inner_->ReadBlock(p, b); }
@@ -87,14 +88,17 @@ TEST_F(VersionResource, FixedVersionAndTranslationMatchTheStringTable) {
   EXPECT_EQ(fixed->dwProductVersionMS, 0x00030009u);
   EXPECT_EQ(fixed->dwProductVersionLS, 0x0005000Fu);
   WORD* translation = nullptr;
-  ASSERT_TRUE(VerQueryValueA(block.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &len));
+  ASSERT_TRUE(VerQueryValueA(block.data(), "\\VarFileInfo\\Translation",
+                             reinterpret_cast<void**>(&translation), &len));
   ASSERT_EQ(len, 4u);
   EXPECT_EQ(translation[0], 0x0409);
   EXPECT_EQ(translation[1], 0x04E4);
   char* text = nullptr;
-  ASSERT_TRUE(VerQueryValueA(block.data(), "\\StringFileInfo\\040904E4\\InternalName", reinterpret_cast<void**>(&text), &len));
+  ASSERT_TRUE(VerQueryValueA(block.data(), "\\StringFileInfo\\040904E4\\InternalName",
+                             reinterpret_cast<void**>(&text), &len));
   EXPECT_STREQ(text, "Welmor.exe");
-  ASSERT_TRUE(VerQueryValueA(block.data(), "\\StringFileInfo\\040904E4\\ProductVersion", reinterpret_cast<void**>(&text), &len));
+  ASSERT_TRUE(VerQueryValueA(block.data(), "\\StringFileInfo\\040904E4\\ProductVersion",
+                             reinterpret_cast<void**>(&text), &len));
   EXPECT_STREQ(text, "3");
 }
 
