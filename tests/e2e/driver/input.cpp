@@ -57,9 +57,9 @@ void Send(INPUT* inputs, UINT count) {
 
 }  // namespace
 
-KeyStroke ParseKey(const std::string& spec) {
+KeyStroke ParseKey(const std::string& name) {
   KeyStroke stroke;
-  std::string key = Upper(spec);
+  std::string key = Upper(name);
   if (key.rfind("ALT+", 0) == 0) {
     stroke.alt = true;
     key.erase(0, 4);
@@ -72,7 +72,7 @@ KeyStroke ParseKey(const std::string& spec) {
     if (number >= 1 && number <= 12) stroke.virtual_key = VK_F1 + number - 1;
   }
   if (key.size() == 1 && std::isalnum(static_cast<unsigned char>(key[0]))) stroke.virtual_key = key[0];
-  if (stroke.virtual_key == 0) throw Failure("unknown key: " + spec);
+  if (stroke.virtual_key == 0) throw Failure("unknown key: " + name);
   return stroke;
 }
 

@@ -20,7 +20,7 @@ struct KeyStroke {
 
 // "ALT+F4", "ESCAPE", "RETURN", "DOWN", "F10", "A", ...; throws Failure for
 // anything else.
-KeyStroke ParseKey(const std::string& spec);
+KeyStroke ParseKey(const std::string& name);
 
 // Posts the key's down and up messages (WM_SYSKEY* while Alt is held).
 void PostKey(HWND window, KeyStroke key);
