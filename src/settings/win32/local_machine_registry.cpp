@@ -1,6 +1,6 @@
 #include "settings/win32/local_machine_registry.hpp"
 
-#include <windows.h>
+#include "toolkit/win32/handles.hpp"
 
 #include <string>
 #include <type_traits>
@@ -16,11 +16,6 @@ static_assert(static_cast<DWORD>(RegistryValueKind::MultiText) == REG_MULTI_SZ);
 
 namespace {
 
-struct HkeyCloser {
-  void operator()(HKEY key) const noexcept { RegCloseKey(key); }
-};
-using unique_hkey = std::unique_ptr<std::remove_pointer_t<HKEY>, HkeyCloser>;
-
 // Key names are at most 255 characters.
 constexpr DWORD kKeyNameBuffer = 256;
 // Enough rounds for a value that keeps growing between the size query and the read.
@@ -28,7 +23,7 @@ constexpr int kReadAttempts = 4;
 
 unique_hkey OpenExisting(HKEY parent, const std::string& path, REGSAM access) {
   HKEY raw = nullptr;
-  if (RegOpenKeyExA(parent, path.c_str(), 0, access, &raw) != ERROR_SUCCESS) return nullptr;
+  if (RegOpenKeyExA(parent, path.c_str(), 0, access, &raw) != ERROR_SUCCESS) return unique_hkey();
   return unique_hkey(raw);
 }
 
@@ -65,7 +60,7 @@ class LocalMachineRegistryKey : public RegistryKey {
   }
 
   bool KeyExists(const std::string& path) override {
-    return OpenExisting(HKEY_LOCAL_MACHINE, path, KEY_READ) != nullptr;
+    return static_cast<bool>(OpenExisting(HKEY_LOCAL_MACHINE, path, KEY_READ));
   }
 
   bool ValueExists(const std::string& name) override {

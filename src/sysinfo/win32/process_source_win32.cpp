@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "sysinfo/win32/sources_win32.hpp"
-#include "sysinfo/win32/unique_handle.hpp"
+#include "toolkit/win32/handles.hpp"
 
 namespace welmor {
 
@@ -48,7 +48,7 @@ class Win32ProcessSource final : public ProcessSource {
  public:
   ProcessList Snapshot() override {
     ProcessList list;
-    const unique_snapshot snapshot(CreateToolhelp32Snapshot(kSnapshotFlags, 0));
+    const unique_handle snapshot(CreateToolhelp32Snapshot(kSnapshotFlags, 0));
     if (!snapshot) return list;
     PROCESSENTRY32 raw = {};
     raw.dwSize = sizeof raw;
