@@ -109,7 +109,7 @@ panels=$(e2e_driver panels "$W" | awk -F'\t' '$4 == 0 && $7 == 1' | head -3)
 e2e_expect "screenshot size" "$(identify -format '%wx%h' "$shot")" "${WIDTH}x${HEIGHT}"
 
 # One line per pixel: X Y #RRGGBB.
-pixels=$(convert "$shot" txt:- | sed -nE 's/^([0-9]+),([0-9]+):.*(#[0-9A-Fa-f]{6}).*/\1 \2 \3/p')
+pixels=$(convert "$shot" -depth 8 txt:- | sed -nE 's/^([0-9]+),([0-9]+):.*(#[0-9A-Fa-f]{6}).*/\1 \2 \3/p')
 
 # count COLOUR X0 X1 Y0 Y1: pixels of COLOUR in the rectangle (inclusive).
 count() {
