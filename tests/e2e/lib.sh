@@ -137,6 +137,17 @@ e2e_prefix() {
     { e2e_fail "cannot set Windows version $version in $dir"; return 1; }
 }
 
+# e2e_unmanaged_windows: tells Wine's X11 driver of the current prefix that
+# no window manager looks after its windows, which is the truth on Xvfb.
+# Otherwise every hiding of a window it counts as managed (a program's
+# application window, a widget at its end) waits two seconds for a window
+# manager to withdraw it. Window styles and positions, as programs see them,
+# stay the same.
+e2e_unmanaged_windows() {
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 ||
+    e2e_fail "cannot switch off window management in $WINEPREFIX"
+}
+
 # --- programs ------------------------------------------------------------------
 
 # e2e_start EXE [ARGS...]: starts a Windows program in the background; its
@@ -163,6 +174,63 @@ e2e_wait_exit() {
 # status as the function's. A hung driver is stopped after a minute.
 e2e_driver() {
   timeout 60 wine "$E2E_DRIVER" "$@"
+}
+
+# e2e_wait_size TARGET WIDTH HEIGHT SECONDS: window-info of the main window
+# once it has that size (laying the window out may follow its first showing
+# by a moment); the last window-info and status 1 when it never gets it.
+e2e_wait_size() {
+  local deadline=$((SECONDS + $4)) info
+  while :; do
+    info=$(e2e_driver window-info "$1" 2>/dev/null)
+    if [ "$(e2e_field "$info" rect | cut -d' ' -f3-4)" = "$2 $3" ]; then
+      echo "$info"
+      return 0
+    fi
+    if [ "$SECONDS" -ge "$deadline" ]; then
+      echo "$info"
+      return 1
+    fi
+    sleep 0.2
+  done
+}
+
+# e2e_first_tick TARGET SECONDS: the three text panels (the children at the
+# top edge, as `panels` lists them) once the refresh has written all three;
+# the last listing and status 1 when it has not within SECONDS.
+e2e_first_tick() {
+  local deadline=$((SECONDS + $2)) lines
+  while :; do
+    lines=$(e2e_driver panels "$1" 2>/dev/null | awk -F'\t' '$4 == 0 && $7 == 1' | head -3)
+    if [ "$(wc -l <<<"$lines")" -eq 3 ] && ! grep -q $'\tGathering data \.\.\.$' <<<"$lines"; then
+      echo "$lines"
+      return 0
+    fi
+    if [ "$SECONDS" -ge "$deadline" ]; then
+      echo "$lines"
+      return 1
+    fi
+    sleep 0.2
+  done
+}
+
+# --- the registry --------------------------------------------------------------
+
+# e2e_reg_values KEY: the values of KEY in the current prefix as `reg query`
+# lists them, one "NAME<TAB>TYPE<TAB>DATA" line each, REG_DWORD data in
+# unsigned decimal; status 1 when the key does not exist.
+e2e_reg_values() {
+  local listing line
+  listing=$(wine reg query "$1" 2>/dev/null) || return 1
+  while IFS= read -r line; do
+    line=${line%$'\r'}
+    [[ $line =~ ^\ {4}(.*)\ {4}(REG_[A-Z_]+)(\ {4}(.*))?$ ]] || continue
+    if [ "${BASH_REMATCH[2]}" = REG_DWORD ]; then
+      printf '%s\t%s\t%s\n' "${BASH_REMATCH[1]}" REG_DWORD "$((BASH_REMATCH[4]))"
+    else
+      printf '%s\t%s\t%s\n' "${BASH_REMATCH[1]}" "${BASH_REMATCH[2]}" "${BASH_REMATCH[4]}"
+    fi
+  done <<<"$listing"
 }
 
 # e2e_park_pointer: moves the mouse pointer to the bottom-right corner of the
