@@ -2,6 +2,7 @@
 
 #include "toolkit/application.hpp"
 #include "toolkit/win32/control_messages.hpp"
+#include "toolkit/win32/handles.hpp"
 #include "toolkit/win32/tooltips.hpp"
 #include "toolkit/win32/window_classes.hpp"
 
@@ -85,13 +86,7 @@ void CustomWindow::Paint(HWND hwnd) {
   HDC dc = paint.dc();
   if (dc == nullptr || surface.Width() == 0 || surface.Height() == 0) return;
   ToDibPixels(surface.Pixels(), dib_);
-  BITMAPINFO bi{};
-  bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-  bi.bmiHeader.biWidth = surface.Width();
-  bi.bmiHeader.biHeight = -surface.Height();  // rows top to bottom, as the Bitmap keeps them
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 32;
-  bi.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO bi = TopDownDibInfo(surface.Width(), surface.Height(), 32);
   ::SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(surface.Width()), static_cast<DWORD>(surface.Height()), 0,
                       0, 0, static_cast<UINT>(surface.Height()), dib_.data(), &bi, DIB_RGB_COLORS);
 }

@@ -38,13 +38,7 @@ void GdiTextRenderer::Draw(Bitmap& target, int32_t x, int32_t y, const Font& fon
   const int32_t w = right - left;
   const int32_t h = bottom - top;
 
-  BITMAPINFO bi{};
-  bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-  bi.bmiHeader.biWidth = w;
-  bi.bmiHeader.biHeight = -h;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 32;
-  bi.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO bi = TopDownDibInfo(w, h, 32);
   void* bits = nullptr;
   unique_hbitmap dib(::CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
   unique_hdc dc(::CreateCompatibleDC(nullptr));

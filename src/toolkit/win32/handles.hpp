@@ -123,6 +123,19 @@ using unique_handle = unique_any<HANDLE, KernelHandleCloser>;
 using unique_hkey = unique_any<HKEY, RegistryKeyCloser>;
 using unique_hmodule = unique_any<HMODULE, LibraryCloser>;
 
+// Header of a top-down device-independent bitmap (rows as a Bitmap keeps
+// them) of the given size and depth, without colour table or compression.
+inline BITMAPINFO TopDownDibInfo(int32_t width, int32_t height, WORD bitCount) noexcept {
+  BITMAPINFO bi{};
+  bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+  bi.bmiHeader.biWidth = width;
+  bi.bmiHeader.biHeight = -height;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = bitCount;
+  bi.bmiHeader.biCompression = BI_RGB;
+  return bi;
+}
+
 // Selects an object into a DC and puts the previous one back on scope exit,
 // so the object can be deleted afterwards.
 class select_object {

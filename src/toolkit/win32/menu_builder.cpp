@@ -86,19 +86,13 @@ unique_hbitmap MakeMenuBitmap(const Bitmap& image, COLORREF menuColor) {
   const int32_t w = image.Width();
   const int32_t h = image.Height();
   if (w <= 0 || h <= 0) return {};
-  BITMAPINFO bi{};
-  bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-  bi.bmiHeader.biWidth = w;
-  bi.bmiHeader.biHeight = -h;
-  bi.bmiHeader.biPlanes = 1;
   // 24 bits: a 32-bit item bitmap would be taken as alpha-blended by later
   // systems, and ours has no alpha.
-  bi.bmiHeader.biBitCount = 24;
-  bi.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO bi = TopDownDibInfo(w, h, 24);
   void* bits = nullptr;
   unique_hbitmap bitmap(::CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!bitmap || bits == nullptr) return {};
-  const Color transparent = image.Pixel(0, h - 1);
+  const Color transparent = kImageTransparent;
   const Color background = static_cast<Color>(menuColor);
   const std::size_t stride = (static_cast<std::size_t>(w) * 3 + 3) & ~static_cast<std::size_t>(3);
   auto* row = static_cast<uint8_t*>(bits);
