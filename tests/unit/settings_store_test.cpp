@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "fakes/expect_registry_error.hpp"
+
 #include <string>
 #include <variant>
 #include <vector>
@@ -54,17 +56,6 @@ class SettingsStoreTest : public ::testing::Test {
     hooks.windowPosition = [this] { return position; };
     hooks.showInformation = [this](const std::string& text) { notices.push_back(text); };
     return SettingsStore(hive.Factory(), hooks);
-  }
-
-  // Runs f, which must throw the registry error with exactly this text.
-  template <class F>
-  void ExpectRegistryError(F f, const std::string& text) {
-    try {
-      f();
-      ADD_FAILURE() << "no error, expected " << text;
-    } catch (const ERegistryException& e) {
-      EXPECT_EQ(std::string(e.what()), text);
-    }
   }
 
   MemoryRegistry hive;

@@ -3,6 +3,8 @@
 // only the Run entry lives where the program puts it, and its old content is
 // put back.
 #include <gtest/gtest.h>
+
+#include "fakes/expect_registry_error.hpp"
 #include <windows.h>
 
 #include <string>
@@ -74,16 +76,6 @@ std::string ModulePath() {
 bool RunningUnderWine() {
   const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
   return ntdll && GetProcAddress(ntdll, "wine_get_version");
-}
-
-template <class F>
-void ExpectRegistryError(F f, const std::string& text) {
-  try {
-    f();
-    ADD_FAILURE() << "no error, expected " << text;
-  } catch (const ERegistryException& e) {
-    EXPECT_EQ(std::string(e.what()), text);
-  }
 }
 
 class LocalMachineRegistryTest : public ::testing::Test {
