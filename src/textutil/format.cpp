@@ -16,29 +16,6 @@ constexpr int64_t kTiB = kGiB * 1024;
 
 }  // namespace
 
-std::string FormatFixed2(long double value) {
-  const bool negative = std::signbit(value);
-  const long double magnitude = std::fabs(value);
-  // Work in hundredths. The tiny allowance lets a value that is a half in
-  // decimal but sits just below it in binary (0.125 is exact, 1.005 is not)
-  // still round away from zero, as a decimal formatter would.
-  if (!(magnitude < 1e15L)) {
-    // Far beyond any byte count we show; keep the runtime's own text.
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.2f", static_cast<double>(value));
-    return buffer;
-  }
-  const long double hundredths = std::floor(magnitude * 100.0L + 0.5L + 1e-9L);
-  const auto whole = static_cast<unsigned long long>(hundredths / 100.0L);
-  const auto cents = static_cast<unsigned>(hundredths - static_cast<long double>(whole) * 100.0L);
-  std::string text = std::to_string(whole);
-  text += '.';
-  text += static_cast<char>('0' + cents / 10);
-  text += static_cast<char>('0' + cents % 10);
-  if (negative && hundredths != 0) text.insert(text.begin(), '-');
-  return text;
-}
-
 std::string FormatByteSize(int64_t bytes) {
   struct Unit {
     int64_t size;
@@ -48,8 +25,19 @@ std::string FormatByteSize(int64_t bytes) {
   // The unit is chosen before rounding, so 1048575 bytes read "1024.00 KiB".
   for (const Unit& unit : kUnits) {
     if (bytes / unit.size > 0) {
-      return FormatFixed2(static_cast<long double>(bytes) / static_cast<long double>(unit.size)) +
-             unit.suffix;
+      // Hundredths in whole numbers, halves away from zero: exact for every
+      // count (rest * 100 stays below 2^47), where "%.2f" rounds binary
+      // halves to even and floating point misrounds near a half.
+      int64_t whole = bytes / unit.size;
+      int64_t cents = (bytes % unit.size * 100 + unit.size / 2) / unit.size;
+      if (cents == 100) {
+        ++whole;
+        cents = 0;
+      }
+      std::string text = std::to_string(whole) + '.';
+      text += static_cast<char>('0' + cents / 10);
+      text += static_cast<char>('0' + cents % 10);
+      return text + unit.suffix;
     }
   }
   return std::to_string(bytes) + " Byte(s)";

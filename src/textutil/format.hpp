@@ -37,8 +37,4 @@ int32_t IfThenInt(bool flag, int32_t whenTrue, int32_t whenFalse);
 // zero (-2.5 gives -2).
 int32_t RoundHalfUp(double x);
 
-// Fixed-point text of value with two decimals, halves rounded away from zero
-// on every C runtime (glibc and msvcrt both print 1.125 as "1.12").
-std::string FormatFixed2(long double value);
-
 }  // namespace welmor

@@ -87,6 +87,9 @@ std::string TAppInfo::QueryVersionString(const std::string& name) {
   const std::string key = std::string("\\StringFileInfo\\") + translation + "\\" + name;
   valuePtr_ = nullptr;
   valueLen_ = 0;
+  // Once the block is released there is nothing to look in; the platform
+  // would be handed a null block.
+  if (versionData_.empty()) return std::string();
   if (!source_.QueryValue(versionData_, key, valuePtr_, valueLen_) || valueLen_ == 0 ||
       valuePtr_ == nullptr) {
     return std::string();

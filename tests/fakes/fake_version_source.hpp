@@ -16,6 +16,7 @@ class FakeVersionSource : public VersionSource {
   bool readFails = false;
   uint16_t language = 0x0409;
   int blockReads = 0;
+  int queries = 0;
   std::size_t lastBlockSize = 0;
 
   // Fills the 040904E4 string table the way the real resource does.
@@ -42,6 +43,7 @@ class FakeVersionSource : public VersionSource {
   }
   bool QueryValue(const std::vector<uint8_t>&, const std::string& key, const char*& value,
                   uint32_t& length) override {
+    ++queries;
     const auto it = values.find(key);
     if (it == values.end()) return false;
     value = it->second.c_str();

@@ -65,6 +65,11 @@ TEST(AppInfo, ReadsEveryPropertyFromTheEnglishTable) {
   info.ReadVersionInfo();  // a second read gives the same values
   EXPECT_EQ(info.FileNiceVersion(), " v3.9 (Build: 5.15)");
   EXPECT_EQ(info.ProductName(), "Welmor");
+
+  // The block is released after each read: a later lookup asks nothing.
+  const int asked = source.queries;
+  EXPECT_EQ(info.QueryVersionString("ProductName"), "");
+  EXPECT_EQ(source.queries, asked);
 }
 
 TEST(AppInfo, KeyUsesTheSystemLanguageInUpperCaseHex) {

@@ -36,14 +36,9 @@ TEST(FormatByteSize, RoundsExactHalvesAwayFromZero) {
   EXPECT_EQ(FormatByteSize(1024 + 128 + 256), "1.38 KiB");  // 1.375
   EXPECT_EQ(FormatByteSize(1029), "1.00 KiB");              // 1.0049
   EXPECT_EQ(FormatByteSize(2047), "2.00 KiB");              // 1.999 rounds up a unit's worth
-}
-
-TEST(FormatFixed2, WritesTwoDecimalsWithoutGrouping) {
-  EXPECT_EQ(FormatFixed2(0.0L), "0.00");
-  EXPECT_EQ(FormatFixed2(0.005L), "0.01");
-  EXPECT_EQ(FormatFixed2(-1.125L), "-1.13");
-  EXPECT_EQ(FormatFixed2(-0.001L), "0.00");
-  EXPECT_EQ(FormatFixed2(1234567.891L), "1234567.89");
+  // 1.164999999... TiB: just below a half, however close.
+  EXPECT_EQ(FormatByteSize(1280931046359LL), "1.16 TiB");
+  EXPECT_EQ(FormatByteSize(1280931046360LL), "1.17 TiB");  // and just above it
 }
 
 TEST(FormatUptime, SplitsIntoDaysHoursMinutesSeconds) {

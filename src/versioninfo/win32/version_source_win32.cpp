@@ -9,8 +9,11 @@ namespace {
 class Win32VersionSource final : public VersionSource {
  public:
   std::string ExecutablePath() override {
+    // A name that fills the buffer was cut short (and XP leaves it without
+    // its NUL): answer nothing rather than the path of some other file.
     char path[MAX_PATH + 1] = {};
-    const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    const DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
+    if (n == 0 || n >= sizeof path - 1) return std::string();
     return std::string(path, n);
   }
 
