@@ -1,5 +1,7 @@
 #include "app/main_form.hpp"
 
+#include <functional>
+#include <optional>
 #include <stdexcept>
 #include <utility>
 
@@ -8,6 +10,8 @@
 #include "sysinfo/probes.hpp"
 #include "textutil/format.hpp"
 #include "winutil/window_helpers.hpp"
+#include "winutil/window_system.hpp"
+#include "winutil/work_area_clamp.hpp"
 
 namespace welmor {
 
@@ -229,17 +233,26 @@ void TfrmMain::FormCreate(Component&) {
 bool TfrmMain::AppMessage(const Message& msg) { return msg.message == kWmSysKeyDown && msg.wParam == kVkF4; }
 
 void TfrmMain::FormShow(Component&) {
-  appInfo_->ReadVersionInfo();
-  for (int i = 1; i <= kPanelCount; ++i) {
-    Panels[i] = dynamic_cast<Label*>(FindComponent("txt_" + std::to_string(i)));
-    Bars[i] = dynamic_cast<TQProgressBar*>(FindComponent("prg_" + std::to_string(i)));
-  }
-  CpuCount = GetProcessorCount();
-  UpdateGraph(true);
-  ApplyLayout();
-  store_->CheckSettingsVersion();
-  trm->SetInterval(RefreshIntervalMs(S()));
-  trm->SetEnabled(true);
+  // Each step on its own: one that fails is reported and the others still
+  // run, above all the last one, without which the panels never refresh.
+  const std::function<void()> steps[] = {
+      [this] { appInfo_->ReadVersionInfo(); },
+      [this] {
+        for (int i = 1; i <= kPanelCount; ++i) {
+          Panels[i] = dynamic_cast<Label*>(FindComponent("txt_" + std::to_string(i)));
+          Bars[i] = dynamic_cast<TQProgressBar*>(FindComponent("prg_" + std::to_string(i)));
+        }
+      },
+      [this] { CpuCount = GetProcessorCount(); },
+      [this] { UpdateGraph(true); },
+      [this] { ApplyLayout(); },
+      [this] { store_->CheckSettingsVersion(); },
+      [this] {
+        trm->SetInterval(RefreshIntervalMs(S()));
+        trm->SetEnabled(true);
+      },
+  };
+  for (const auto& step : steps) Application::Dispatch(step);
 }
 
 void TfrmMain::ApplyColors() {
@@ -277,7 +290,13 @@ void TfrmMain::ApplyLayout() {
   SetBounds(Left(), Top(), width, height);
   if (PositionPending) {
     if (s.SavePosition) {
-      SetBounds(s.PLeft, s.PTop, width, height);
+      Point corner{s.PLeft, s.PTop};
+      if (WindowSystem* system = InstalledWindowSystem()) {
+        if (const std::optional<Rect> area = system->WorkArea()) {
+          corner = ReachableStartPosition(s.PLeft, s.PTop, width, height, *area);
+        }
+      }
+      SetBounds(corner.x, corner.y, width, height);
     } else {
       Backend* backend = Application::CurrentBackend();
       const int32_t screenWidth = backend ? backend->ScreenSize().width : width;
@@ -416,7 +435,7 @@ void TfrmMain::PanelMouseMove(Control& sender, bool buildTooltip) {
     sender.SetShowHint(S().ShowProcesses);
   }
   DragWindow(*this);
-  store_->SaveSettings(false);
+  store_->SaveSettings(false, RefusalReport::OncePerRun);
 }
 
 void TfrmMain::txt_1MouseMove(Control& sender, uint32_t, int32_t, int32_t) { PanelMouseMove(sender, true); }
@@ -456,7 +475,8 @@ void TfrmMain::SetPanelDrive(int k, Component& item) {
 }
 
 void TfrmMain::mnuCloseClick(Component&) {
-  store_->SaveSettings(false);
+  // A save that fails is reported, but the user asked to quit: quit anyway.
+  Application::Dispatch([this] { store_->SaveSettings(false); });
   if (Application* app = Application::Current()) app->Terminate();
 }
 

@@ -58,15 +58,24 @@ std::string SetDataFailedText(const std::string& name);
 std::string InvalidDataTypeText(const std::string& name);
 std::string GetDataFailedText(const std::string& name);
 
+// How a key is opened. Reads ask for read access only, so a user who may
+// only read the local machine's hive still gets their settings; writes ask
+// for full access, which such a user is refused.
+enum class KeyAccess {
+  Read,
+  Write,
+  CreateForWrite,  // Write, making the key (and its parents) when missing
+};
+
 class RegistryKey {
  public:
   virtual ~RegistryKey() = default;
 
   // Paths are full paths below the backend's hive ("Software\\Maker\\App").
-  // Opening closes the key held before. Keys are opened for full access; a
-  // user who may only read the hive cannot open them at all. False when the
-  // key is missing (and not created) or cannot be opened.
-  virtual bool OpenKey(const std::string& path, bool canCreate) = 0;
+  // Opening closes the key held before. False when the key is missing (and
+  // not created) or the access is refused. Writes to a key opened for
+  // reading are refused.
+  virtual bool OpenKey(const std::string& path, KeyAccess access) = 0;
   // Whether the key exists, tested with read access only.
   virtual bool KeyExists(const std::string& path) = 0;
   // Value of the open key; false without an open key.

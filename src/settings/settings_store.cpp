@@ -1,7 +1,9 @@
 #include "settings/settings_store.hpp"
 
 #include <array>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string_view>
 #include <type_traits>
@@ -91,11 +93,22 @@ SettingsStore::SettingsStore(RegistryFactory registry, SettingsHooks hooks, Sett
 void SettingsStore::LoadSettings() {
   std::unique_ptr<RegistryKey> key = registry_();
 
-  key->OpenKey(locations_.runKey, false);
-  settings_.RunAtStartup = key->ReadString(locations_.runValue) == hooks_.executablePath();
+  // Whatever else put a value of our name under Run (a number, a list, ...)
+  // is simply not our entry; it must not keep the settings from loading.
+  key->OpenKey(locations_.runKey, KeyAccess::Read);
+  try {
+    const std::string path = UsableExecutablePath();
+    settings_.RunAtStartup = !path.empty() && key->ReadString(locations_.runValue) == path;
+  } catch (const ERegistryException&) {
+    settings_.RunAtStartup = false;
+  }
   key->CloseKey();
 
   if (key->KeyExists(locations_.legacyKey)) key->DeleteKey(locations_.legacyKey);
+
+  // Until Version is read, the settings count as this version's: a load
+  // that fails early must not bring on the other-version upgrade.
+  settings_.SettingsVersion = hooks_.fileVersion();
 
   if (!key->KeyExists(locations_.settingsKey)) {
     key.reset();
@@ -104,17 +117,36 @@ void SettingsStore::LoadSettings() {
     return;
   }
 
-  key->OpenKey(locations_.settingsKey, false);
-  // A key without Version must not look like the work of another version.
-  settings_.SettingsVersion =
-      key->ValueExists(kVersionValue) ? key->ReadString(kVersionValue) : hooks_.fileVersion();
+  // A wrongly typed value is reported, but only that field keeps what it
+  // held: stopping there would let the next save write start values over
+  // every later value the user has stored.
+  std::optional<ERegistryException> firstError;
+  const auto readOrNote = [&](const std::function<void()>& read) {
+    try {
+      read();
+    } catch (const ERegistryException& e) {
+      if (!firstError) firstError = e;
+    }
+  };
+  key->OpenKey(locations_.settingsKey, KeyAccess::Read);
+  if (key->ValueExists(kVersionValue)) {
+    readOrNote([&] { settings_.SettingsVersion = key->ReadString(kVersionValue); });
+  }
   const Settings start;
   for (const StoredField& stored : kStoredFields) {
-    if (key->ValueExists(stored.name)) ReadField(*key, stored, settings_);
+    if (key->ValueExists(stored.name)) readOrNote([&] { ReadField(*key, stored, settings_); });
   }
   FillShortText(settings_.ContentPanels, start.ContentPanels);
   FillShortText(settings_.ContentHDDs, start.ContentHDDs);
   key->CloseKey();
+  if (firstError) throw *firstError;
+}
+
+std::string SettingsStore::UsableExecutablePath() const {
+  std::string path = hooks_.executablePath();
+  // A path the platform cut at its buffer names some other file.
+  if (path.size() > kMaxExecutablePathLength) path.clear();
+  return path;
 }
 
 Settings SettingsStore::FirstRunValues() const {
@@ -128,7 +160,7 @@ Settings SettingsStore::FirstRunValues() const {
 void SettingsStore::WriteAll(RegistryKey& key, bool defaults) {
   // A key that cannot be opened or created shows up as the first refused
   // write below, which names the value.
-  key.OpenKey(locations_.settingsKey, true);
+  key.OpenKey(locations_.settingsKey, KeyAccess::CreateForWrite);
   key.WriteString(kVersionValue, hooks_.fileVersion());
   if (defaults) {
     const Settings values = FirstRunValues();
@@ -149,12 +181,12 @@ void SettingsStore::WriteAll(RegistryKey& key, bool defaults) {
   key.CloseKey();
 }
 
-void SettingsStore::SaveSettings(bool defaults) {
+void SettingsStore::SaveSettings(bool defaults, RefusalReport report) {
   try {
     WriteAll(*registry_(), defaults);
   } catch (const ERegistryException&) {
     // Saves come with every mouse movement: one box per run of refusals.
-    if (refusalReported_) return;
+    if (report == RefusalReport::OncePerRun && refusalReported_) return;
     refusalReported_ = true;
     throw;
   }
@@ -165,7 +197,7 @@ void SettingsStore::SaveSettings(bool defaults) {
 void SettingsStore::UpgradeSettings() {
   {
     std::unique_ptr<RegistryKey> key = registry_();
-    key->OpenKey(locations_.settingsKey, true);
+    key->OpenKey(locations_.settingsKey, KeyAccess::CreateForWrite);
     key->WriteString(kVersionValue, hooks_.fileVersion());
     key->WriteString("ContentHDDs", "CCC");
     key->WriteInteger("ShowProcesses", 1);
@@ -184,9 +216,13 @@ bool SettingsStore::CheckSettingsVersion() {
 
 void SettingsStore::SetRunAtStartup(bool on) {
   std::unique_ptr<RegistryKey> key = registry_();
-  key->OpenKey(locations_.runKey, false);
+  key->OpenKey(locations_.runKey, KeyAccess::Write);
   if (on) {
-    key->WriteString(locations_.runValue, hooks_.executablePath());
+    // An entry naming no file or a cut-off one would start nothing; refuse
+    // it as a write the registry refused.
+    const std::string path = UsableExecutablePath();
+    if (path.empty()) throw ERegistryException(SetDataFailedText(locations_.runValue));
+    key->WriteString(locations_.runValue, path);
     settings_.RunAtStartup = true;
   } else {
     key->DeleteValue(locations_.runValue);

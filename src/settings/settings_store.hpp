@@ -15,11 +15,15 @@
 //   default error box. An operation stops at the value that failed: values
 //   written before it stay written, fields read before it keep their new
 //   contents, and a save that fails does not reload.
-// - SaveSettings reports a run of refused saves once: the first refusal
-//   throws, later ones return quietly until a save gets through again. A user
-//   without write access to the hive would otherwise get an error box on
-//   every mouse movement over the widget.
+// - A load reads every value it can: a wrongly typed value keeps its field
+//   and the first such error is thrown once the rest has been read.
+// - Saves that come by themselves (mouse movements) report a run of refused
+//   saves once: the first refusal throws, later ones return quietly until a
+//   save gets through again. A user without write access to the hive would
+//   otherwise get an error box on every mouse movement over the widget. A
+//   save the user asked for (a menu command) reports every refusal.
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -50,6 +54,11 @@ struct SettingsLocations {
   std::string runKey = kRunKeyPath;
   std::string runValue = kRunValueName;
 };
+
+// Longer paths than this come back from the platform cut short.
+inline constexpr std::size_t kMaxExecutablePathLength = 259;
+
+enum class RefusalReport { Always, OncePerRun };
 
 struct WindowPosition {
   int32_t top = 0;
@@ -88,7 +97,7 @@ class SettingsStore {
   // Writes Version and the record (or the first-run values), then reloads.
   // With SavePosition on, the window's position is taken into PTop and PLeft
   // first.
-  void SaveSettings(bool defaults);
+  void SaveSettings(bool defaults, RefusalReport report = RefusalReport::Always);
 
   // Rewrites Version, ContentHDDs, ShowProcesses and Interval, then reloads.
   void UpgradeSettings();
@@ -100,10 +109,13 @@ class SettingsStore {
 
   // Writes (on) or deletes (off) the Run entry naming the running executable
   // and sets RunAtStartup. A write that is refused throws and leaves
-  // RunAtStartup as it was; a delete that fails is silent.
+  // RunAtStartup as it was; so does an executable path that is empty or was
+  // cut short. A delete that fails is silent.
   void SetRunAtStartup(bool on);
 
  private:
+  // The executable's path, or "" when the platform could not give it whole.
+  std::string UsableExecutablePath() const;
   void WriteAll(RegistryKey& key, bool defaults);
   Settings FirstRunValues() const;
 

@@ -1,6 +1,8 @@
 #pragma once
 // Keeps a window inside the screen's work area after a drag.
 
+#include <cstdint>
+
 #include "toolkit/geometry.hpp"
 
 namespace welmor {
@@ -11,5 +13,12 @@ namespace welmor {
 // than the area keeps its left (top) edge on the area's only when it started
 // beyond it, and is aligned to the far edge otherwise.
 Point ClampToWorkArea(const Rect& window, const Rect& workArea);
+
+// Where a window restored at a stored position goes at start: where it was
+// stored while any part of it lies on the work area (a drag brings the rest
+// back), otherwise clamped into the area, so that a removed monitor or a
+// hand-edited value never leaves the widget out of reach. Stored positions
+// can be anything, so the arithmetic is done in 64 bits.
+Point ReachableStartPosition(int32_t left, int32_t top, int32_t width, int32_t height, const Rect& workArea);
 
 }  // namespace welmor

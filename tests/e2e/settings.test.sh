@@ -16,6 +16,10 @@
 #              replaces it; a stored position partly off the screen is
 #              honoured, and moving the mouse over a panel brings the window
 #              back on screen and saves where it is.
+#   4th start: a start-up entry that is not text (a REG_DWORD written by
+#              something else): no box, the panels refresh, the item shows
+#              unchecked, and a mouse movement and Exit leave every stored
+#              value as it was.
 set -uo pipefail
 . "$(dirname "$0")/lib.sh"
 
@@ -307,8 +311,38 @@ third_start() {
   e2e_expect "third start: the start-up entry stays after Exit" "$(run_entry)" "REG_SZ $EXE_PATH"
 }
 
+# --- 4th start: a start-up entry of another type ---------------------------------
+
+fourth_start() {
+  local before entry panels
+  wine reg add "$RUN_KEY" /v "$RUN_VALUE" /t REG_DWORD /d 1 /f >/dev/null 2>&1 ||
+    e2e_fail "cannot write a REG_DWORD start-up entry"
+  entry=$(run_entry)
+  before=$(settings)
+  start
+  if ! e2e_wait_size "$W" 422 17 15 >/dev/null; then
+    e2e_fail "fourth start: no laid-out window"
+    return 1
+  fi
+  if ! panels=$(e2e_first_tick "$W" 10); then
+    e2e_fail "fourth start: no first tick within 10 s (open boxes: $(open_dialogs | tr '\n' ' '))"
+    return 1
+  fi
+  e2e_expect "fourth start: no box for a start-up entry that is not text" "$(open_dialogs)" ""
+  e2e_expect "fourth start: Run at StartUp unchecked" "$(is_checked "$(menu_state "$RUN_ITEM")")" "unchecked"
+  # Over panel 2, no button held: the settings are saved where they are.
+  e2e_driver mouse-move $((141 + 70)) $((300 + 8))
+  sleep 1
+  e2e_park_pointer
+  e2e_expect "fourth start: no box after a mouse movement" "$(open_dialogs)" ""
+  expect_listing "fourth start: a mouse movement keeps every stored value" "$(settings)" "$before"
+  exit_widget "fourth start"
+  expect_listing "fourth start: Exit keeps every stored value" "$(settings)" "$before"
+  e2e_expect "fourth start: the other program's entry is left alone" "$(run_entry)" "$entry"
+}
+
 if e2e_prefix settings-winxp winxp; then
   e2e_unmanaged_windows
-  first_start && second_start && third_start
+  first_start && second_start && third_start && fourth_start
 fi
 e2e_finish

@@ -20,8 +20,8 @@ namespace welmor {
 class MemoryRegistry {
  public:
   // --- failure switches ---------------------------------------------------
-  // A user with read access only: keys cannot be opened for full access or
-  // created, and nothing can be written or deleted. KeyExists still answers.
+  // A user with read access only: keys open for reading, but cannot be
+  // opened for writing or created, and nothing can be written or deleted.
   bool readOnly = false;
   // When not negative: how many more value writes succeed; each success
   // counts it down, and at 0 every write is refused.
@@ -110,21 +110,22 @@ class MemoryRegistry {
     explicit Key(MemoryRegistry& hive) : hive_(hive) {}
     ~Key() override { CloseKey(); }
 
-    bool OpenKey(const std::string& path, bool canCreate) override {
+    bool OpenKey(const std::string& path, KeyAccess access) override {
       CloseKey();
-      if (hive_.readOnly) return false;
+      if (hive_.readOnly && access != KeyAccess::Read) return false;
       if (!hive_.HasKey(path)) {
-        if (!canCreate) return false;
+        if (access != KeyAccess::CreateForWrite) return false;
         hive_.CreateKey(path);
       }
       open_ = Fold(path);
+      writable_ = access != KeyAccess::Read;
       ++hive_.openKeys;
       return true;
     }
     bool KeyExists(const std::string& path) override { return hive_.HasKey(path); }
     bool ValueExists(const std::string& name) override { return Current() && Current()->count(Fold(name)); }
     bool DeleteValue(const std::string& name) override {
-      return !hive_.readOnly && Current() && Current()->erase(Fold(name)) != 0;
+      return writable_ && Current() && Current()->erase(Fold(name)) != 0;
     }
     bool DeleteKey(const std::string& path) override {
       if (hive_.readOnly) return false;
@@ -146,7 +147,7 @@ class MemoryRegistry {
       return value->second;
     }
     bool SetValue(const std::string& name, const RegistryValue& value) override {
-      if (!Current() || hive_.readOnly || hive_.writesAllowed == 0) {
+      if (!Current() || !writable_ || hive_.writesAllowed == 0) {
         ++hive_.refusedWrites;
         return false;
       }
@@ -165,6 +166,7 @@ class MemoryRegistry {
 
     MemoryRegistry& hive_;
     std::optional<std::string> open_;
+    bool writable_ = false;
   };
 
   std::map<std::string, Values> keys_;  // folded full path -> values

@@ -159,13 +159,26 @@ TEST_F(MainFormTest, WithoutSavedPositionStartsCentredAtTheTop) {
   EXPECT_EQ(form->BoundsRect(), (Rect{301, 0, 723, 17}));  // (1024 - 422) / 2
 }
 
-TEST_F(MainFormTest, SavedPositionIsUsedEvenOffScreen) {
-  StoreVersionOnly();
-  registry.PutDword(kSettingsKeyPath, "PTop", static_cast<uint32_t>(-40));
-  registry.PutDword(kSettingsKeyPath, "PLeft", 2000);
-  Start();
-  EXPECT_EQ(form->Left(), 2000);
-  EXPECT_EQ(form->Top(), -40);
+TEST_F(MainFormTest, ASavedPositionWhollyOffTheWorkAreaIsBroughtBackOnce) {
+  const struct {
+    int32_t top, left;
+    Point expected;
+  } cases[] = {
+      {100, 100000, {602, 100}}, {100, -100000, {0, 100}},     {-1500, -1500, {0, 0}},
+      {100, 2147483548, {602, 100}},                            // 2^31 - 100: left + width would overflow
+      {-10, 900, {900, -10}},    {-16, -421, {-421, -16}},      // partly on the area: as stored
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.left);
+    MemoryRegistry fresh;
+    std::swap(registry, fresh);
+    StoreVersionOnly();
+    registry.PutDword(kSettingsKeyPath, "PTop", static_cast<uint32_t>(c.top));
+    registry.PutDword(kSettingsKeyPath, "PLeft", static_cast<uint32_t>(c.left));
+    Start();
+    EXPECT_EQ((Point{form->Left(), form->Top()}), c.expected);
+    EXPECT_EQ(form->Width(), 422);
+  }
 }
 
 TEST_F(MainFormTest, FirstStartWritesDefaultsShowsTheNoticeAndUsesTheirPosition) {
@@ -482,6 +495,28 @@ TEST_F(MainFormTest, ExitSavesAndEnds) {
   Item("mnuClose").Click();
   EXPECT_EQ(registry.GetString(kSettingsKeyPath, "ContentPanels"), "999");
   EXPECT_TRUE(backend.quitPosted);
+}
+
+TEST_F(MainFormTest, ExitEndsTheProgramEvenWhenTheSaveIsRefused) {
+  StoreVersionOnly();
+  Start();
+  registry.readOnly = true;
+  Item("mnuClose").Click();
+  ASSERT_EQ(backend.dialogs.Count("Error"), 1u);
+  EXPECT_EQ(backend.dialogs.shown.back().text, "Failed to set data for 'Version'");
+  EXPECT_TRUE(backend.quitPosted);
+}
+
+TEST_F(MainFormTest, AFailingStepOfShowingIsReportedAndTheRefreshStillStarts) {
+  registry.PutString(kSettingsKeyPath, "Version", "3.8.0.1");  // asks for the upgrade
+  registry.PutString(kSettingsKeyPath, "ContentPanels", "912");
+  registry.readOnly = true;                                    // which is refused
+  Start();
+  EXPECT_EQ(backend.dialogs.Count("Information"), 1u);
+  EXPECT_EQ(backend.dialogs.Count("Error"), 1u);
+  EXPECT_TRUE(form->trm->Enabled());
+  Tick();
+  EXPECT_EQ(Text(1).rfind("System Uptime: ", 0), 0u);  // the stored content shows
 }
 
 TEST_F(MainFormTest, SavePositionCommandFlipsAndSaves) {

@@ -6,6 +6,7 @@
 #include "fakes/expect_registry_error.hpp"
 
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -51,14 +52,38 @@ class SettingsStoreTest : public ::testing::Test {
   SettingsStore MakeStore() {
     SettingsHooks hooks;
     hooks.fileVersion = [this] { return version; };
-    hooks.executablePath = [] { return kExe; };
+    hooks.executablePath = [this] { return exe; };
     hooks.screenWidth = [] { return 1279; };
     hooks.windowPosition = [this] { return position; };
     hooks.showInformation = [this](const std::string& text) { notices.push_back(text); };
     return SettingsStore(hive.Factory(), hooks);
   }
 
+  // A key a user has made their own: every value differs from its start value.
+  void PutCustomised() {
+    for (const auto& [name, value] : Customised()) hive.Put(kKey, name, value);
+  }
+  static std::vector<std::pair<std::string, RegistryValue>> Customised() {
+    std::vector<std::pair<std::string, RegistryValue>> values = {
+        {"Version", RegistryValue::FromText(kVersion)},
+        {"ContentPanels", RegistryValue::FromText("935")},
+        {"ContentHDDs", RegistryValue::FromText("DEF")},
+    };
+    const std::pair<const char*, uint32_t> numbers[] = {
+        {"GraphCPU", 1},          {"GraphRAM", 1},          {"CPUAlarm_1", 0},    {"CPUAlarm_1_Value", 70},
+        {"CPUAlarm_1_Interval", 20}, {"CPUAlarm_2", 1},     {"CPUAlarm_2_Value", 30},
+        {"CPUAlarm_2_Interval", 40}, {"RAMAlarm_1", 1},     {"RAMAlarm_1_Value", 80},
+        {"RAMAlarm_1_Interval", 50}, {"RAMAlarm_2", 1},     {"RAMAlarm_2_Value", 15},
+        {"RAMAlarm_2_Interval", 60}, {"ColorT", 77},        {"ColorB", 88},       {"ColorBG", 99},
+        {"Sticky", 1},            {"ShowProcesses", 0},     {"AutoUpdate", 0},    {"Interval", 5},
+        {"SavePosition", 0},      {"PTop", 123},            {"PLeft", 0xFFFFFE0C},  // -500
+    };
+    for (const auto& [name, number] : numbers) values.emplace_back(name, RegistryValue::FromDword(number));
+    return values;
+  }
+
   MemoryRegistry hive;
+  std::string exe = kExe;
   std::string version = kVersion;
   WindowPosition position;
   std::vector<std::string> notices;
@@ -251,6 +276,42 @@ TEST_F(SettingsStoreTest, RunEntryCountsOnlyWhenItIsExactlyTheExecutablePath) {
   hive.Put(kRun, "Welmor", {});
   store.LoadSettings();
   EXPECT_FALSE(store.Record().RunAtStartup);
+
+  // Anything else under our name is not ours, and the load goes on.
+  PutCustomised();
+  const RegistryValue others[] = {
+      RegistryValue::FromDword(1),
+      {RegistryValueKind::Binary, {'C', ':', 0}},
+      {RegistryValueKind::MultiText, {'C', ':', 0, 0}},
+      {RegistryValueKind::Dword, std::vector<uint8_t>(4096, 0xFF)},
+  };
+  for (const RegistryValue& other : others) {
+    hive.Put(kRun, "Welmor", other);
+    store.Record() = Settings();
+    EXPECT_NO_THROW(store.LoadSettings());
+    EXPECT_FALSE(store.Record().RunAtStartup);
+    EXPECT_EQ(store.Record().ContentPanels, "935");
+    EXPECT_EQ(store.Record().PLeft, -500);
+  }
+  EXPECT_TRUE(notices.empty());
+}
+
+TEST_F(SettingsStoreTest, AnExecutablePathThatIsEmptyOrCutShortIsNeverWritten) {
+  hive.PutString(kKey, "Version", kVersion);
+  for (const std::string& path : {std::string(), "C:\\" + std::string(257, 'w')}) {
+    exe = path;
+    hive.PutString(kRun, "Welmor", path);
+    SettingsStore store = MakeStore();
+    store.LoadSettings();
+    EXPECT_FALSE(store.Record().RunAtStartup) << path.size();
+    hive.PutString(kRun, "Welmor", "C:\\old\\Welmor.exe");
+    ExpectRegistryError([&] { store.SetRunAtStartup(true); }, "Failed to set data for 'Welmor'");
+    EXPECT_EQ(hive.GetString(kRun, "Welmor"), "C:\\old\\Welmor.exe");
+  }
+  exe = "C:\\" + std::string(256, 'w');  // 259 characters: the longest whole path
+  SettingsStore store = MakeStore();
+  store.SetRunAtStartup(true);
+  EXPECT_EQ(hive.GetString(kRun, "Welmor"), exe);
 }
 
 TEST_F(SettingsStoreTest, SetRunAtStartupWritesAndDeletesThePlainPath) {
@@ -277,43 +338,58 @@ TEST_F(SettingsStoreTest, SetRunAtStartupWritesAndDeletesThePlainPath) {
   EXPECT_EQ(hive.openKeys, 0);
 }
 
-TEST_F(SettingsStoreTest, WrongValueTypeStopsTheLoadAtThatValue) {
+TEST_F(SettingsStoreTest, AWronglyTypedValueIsReportedAndEveryOtherValueSurvivesTheNextSave) {
   const struct {
     std::string name;
     RegistryValue value;
     std::string error;
   } cases[] = {
-      {"CPUAlarm_1", RegistryValue::FromText("ab"), "Invalid data type for 'CPUAlarm_1'"},
-      {"CPUAlarm_1", RegistryValue::FromText("abc"), "Invalid data type for 'CPUAlarm_1'"},
-      {"CPUAlarm_1", RegistryValue::FromText("abcd"), "Failed to get data for 'CPUAlarm_1'"},
-      {"CPUAlarm_1", RegistryValue{RegistryValueKind::Binary, {1, 0, 0, 0}},
-       "Invalid data type for 'CPUAlarm_1'"},
-      {"CPUAlarm_1", RegistryValue{RegistryValueKind::Binary, {1, 0, 0, 0, 0}},
-       "Failed to get data for 'CPUAlarm_1'"},
+      {"ContentPanels", RegistryValue::FromDword(935), "Invalid data type for 'ContentPanels'"},  // first
+      {"ColorT", RegistryValue::FromText("ab"), "Invalid data type for 'ColorT'"},                // middle
+      {"ColorT", RegistryValue::FromText("abcd"), "Failed to get data for 'ColorT'"},
+      {"ColorT", RegistryValue{RegistryValueKind::Binary, {1, 0, 0, 0}}, "Invalid data type for 'ColorT'"},
+      {"PLeft", RegistryValue{RegistryValueKind::Binary, {1, 0, 0, 0, 0}},
+       "Failed to get data for 'PLeft'"},  // last
       {"Version", RegistryValue::FromDword(3), "Invalid data type for 'Version'"},
-      {"ContentHDDs", RegistryValue::FromDword(67), "Invalid data type for 'ContentHDDs'"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.error);
     MemoryRegistry fresh;
     std::swap(hive, fresh);
-    hive.PutString(kKey, "Version", "3.9.5.14");
-    hive.PutString(kKey, "ContentPanels", "935");
-    hive.PutDword(kKey, "GraphCPU", 1);
-    hive.PutDword(kKey, "ColorT", 77);
+    PutCustomised();
     hive.Put(kKey, c.name, c.value);
     SettingsStore store = MakeStore();
     ExpectRegistryError([&] { store.LoadSettings(); }, c.error);
-    const Settings& s = store.Record();
-    // Values before the failing one are taken, the rest keep their fields.
-    const bool stoppedAtVersion = c.name == "Version";
-    EXPECT_EQ(s.SettingsVersion, stoppedAtVersion ? "" : "3.9.5.14");
-    EXPECT_EQ(s.ContentPanels, stoppedAtVersion ? "167" : "935");
-    EXPECT_EQ(s.GraphCPU, c.name == "CPUAlarm_1");
-    EXPECT_TRUE(s.CPUAlarm_1);  // the failing value or after it: unchanged
-    EXPECT_EQ(s.ColorT, 0u);
+    EXPECT_EQ(store.Record().ContentHDDs, "DEF");  // read although a value before it failed
+    EXPECT_EQ(store.Record().PTop, 123);
     EXPECT_EQ(hive.openKeys, 0);
+    // A load that could not read Version never counts as another version's.
+    EXPECT_FALSE(store.CheckSettingsVersion());
+
+    store.SaveSettings(false);
+    for (const auto& [name, value] : Customised()) {
+      if (name != c.name) {
+        EXPECT_EQ(hive.Get(kKey, name), value) << name;
+      }
+    }
+    EXPECT_TRUE(notices.empty());
   }
+}
+
+TEST_F(SettingsStoreTest, AReadOnlyHiveLoadsEveryStoredValue) {
+  PutCustomised();
+  hive.PutString(kRun, "Welmor", kExe);
+  hive.readOnly = true;
+  SettingsStore store = MakeStore();
+  store.LoadSettings();
+  const Settings& s = store.Record();
+  EXPECT_TRUE(s.RunAtStartup);
+  EXPECT_EQ(s.ContentPanels, "935");
+  EXPECT_EQ(s.RAMAlarm_2_Interval, 60);
+  EXPECT_EQ(s.ColorBG, 99u);
+  EXPECT_FALSE(s.SavePosition);
+  EXPECT_EQ(s.PLeft, -500);
+  EXPECT_TRUE(notices.empty());
 }
 
 TEST_F(SettingsStoreTest, TextValuesReadUpToTheirFirstNulAndShortOnesAreFilled) {
@@ -350,31 +426,34 @@ TEST_F(SettingsStoreTest, RefusedWriteStopsTheSaveWithoutReload) {
   EXPECT_EQ(store.Record().ColorT, 4242u);
 }
 
-TEST_F(SettingsStoreTest, RefusedSavesAreReportedOncePerRun) {
+TEST_F(SettingsStoreTest, RefusedSavesByThemselvesAreReportedOnceThoseAskedForEveryTime) {
   SettingsStore store = MakeStore();
   store.LoadSettings();
   hive.readOnly = true;
+  const auto quietSave = [&] { store.SaveSettings(false, RefusalReport::OncePerRun); };
 
-  ExpectRegistryError([&] { store.SaveSettings(false); }, "Failed to set data for 'Version'");
+  ExpectRegistryError(quietSave, "Failed to set data for 'Version'");
   hive.CreateKey(kLegacyKey);
-  EXPECT_NO_THROW(store.SaveSettings(false));
-  EXPECT_NO_THROW(store.SaveSettings(false));
+  EXPECT_NO_THROW(quietSave());
+  EXPECT_NO_THROW(quietSave());
   EXPECT_EQ(hive.refusedWrites, 3);
   EXPECT_TRUE(hive.HasKey(kLegacyKey));  // silent refusals do not reload either
 
-  // Commands that are not saves still report every time.
+  // What the user asked for is reported every time.
+  ExpectRegistryError([&] { store.SaveSettings(false); }, "Failed to set data for 'Version'");
   ExpectRegistryError([&] { store.SetRunAtStartup(true); }, "Failed to set data for 'Welmor'");
   ExpectRegistryError([&] { store.UpgradeSettings(); }, "Failed to set data for 'Version'");
+  EXPECT_NO_THROW(quietSave());
 
   hive.readOnly = false;
   store.Record().Sticky = true;
-  store.SaveSettings(false);
+  quietSave();
   EXPECT_EQ(hive.GetDword(kKey, "Sticky"), 1);
   EXPECT_FALSE(hive.HasKey(kLegacyKey));
 
   hive.readOnly = true;
-  ExpectRegistryError([&] { store.SaveSettings(false); }, "Failed to set data for 'Version'");
-  EXPECT_NO_THROW(store.SaveSettings(false));
+  ExpectRegistryError(quietSave, "Failed to set data for 'Version'");
+  EXPECT_NO_THROW(quietSave());
 }
 
 TEST_F(SettingsStoreTest, ReadOnlyFirstRunShowsTheNoticeThenTheError) {
@@ -384,7 +463,8 @@ TEST_F(SettingsStoreTest, ReadOnlyFirstRunShowsTheNoticeThenTheError) {
   EXPECT_EQ(notices, std::vector<std::string>{kLanguageText});
   EXPECT_FALSE(hive.HasKey(kKey));
   EXPECT_TRUE(store.Record().CPUAlarm_1);
-  EXPECT_NO_THROW(store.SaveSettings(false));  // already reported
+  EXPECT_FALSE(store.CheckSettingsVersion());  // nothing was read: no upgrade either
+  EXPECT_NO_THROW(store.SaveSettings(false, RefusalReport::OncePerRun));  // already reported
 }
 
 TEST_F(SettingsStoreTest, RefreshIntervalNeverSpins) {

@@ -47,5 +47,22 @@ TEST(WorkAreaClamp, FollowsAnAreaThatDoesNotStartAtTheOrigin) {
   EXPECT_EQ(ClampToWorkArea(At(60, 30), area), (Point{60, 30}));
 }
 
+TEST(WorkAreaClamp, AStartPositionWhollyOffTheAreaIsBroughtBackAPartlyOffOneIsKept) {
+  const struct {
+    int32_t left, top;
+    Point expected;
+  } cases[] = {
+      {100000, 100, {602, 100}},           {-100000, 100, {0, 100}},
+      {100, 100000, {100, 721}},           {100, -100000, {100, 0}},
+      {-1500, -1500, {0, 0}},              {2147483547, 2147483547, {602, 721}},  // 2^31 - 101
+      {INT32_MIN, INT32_MAX, {0, 721}},    {-421, -16, {-421, -16}},  // one pixel left on the area
+      {1023, 737, {1023, 737}},            {-422, 100, {0, 100}},     // right edge exclusive
+      {1024, 100, {602, 100}},             {300, 200, {300, 200}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ReachableStartPosition(c.left, c.top, 422, 17, kArea), c.expected) << c.left << "," << c.top;
+  }
+}
+
 }  // namespace
 }  // namespace welmor

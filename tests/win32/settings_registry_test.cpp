@@ -13,6 +13,7 @@
 
 #include "settings/settings_store.hpp"
 #include "settings/win32/local_machine_registry.hpp"
+#include "toolkit/win32/handles.hpp"
 
 namespace welmor {
 namespace {
@@ -98,9 +99,10 @@ class LocalMachineRegistryTest : public ::testing::Test {
 TEST_F(LocalMachineRegistryTest, RoundTripsTextsAndIntegersWithTheirTypes) {
   const std::string path = root_ + "\\Values";
   EXPECT_FALSE(key_->KeyExists(path));
-  EXPECT_FALSE(key_->OpenKey(path, false));
+  EXPECT_FALSE(key_->OpenKey(path, KeyAccess::Write));
+  EXPECT_FALSE(key_->OpenKey(path, KeyAccess::Read));
   ExpectRegistryError([&] { key_->WriteString("Text", "x"); }, "Failed to set data for 'Text'");
-  ASSERT_TRUE(key_->OpenKey(path, true));
+  ASSERT_TRUE(key_->OpenKey(path, KeyAccess::CreateForWrite));
   EXPECT_TRUE(key_->KeyExists(path));
 
   key_->WriteString("Text", "C:\\Program Files\\Welmor.exe");
@@ -145,7 +147,7 @@ TEST_F(LocalMachineRegistryTest, ForeignTypesGiveTheWrappersErrors) {
   SetRaw(path, "Binary4", REG_BINARY, {1, 0, 0, 0});
   SetRaw(path, "Binary8", REG_BINARY, {1, 0, 0, 0, 0, 0, 0, 0});
   SetRaw(path, "Number", REG_DWORD, DwordBytes(7));
-  ASSERT_TRUE(key_->OpenKey(path, false));
+  ASSERT_TRUE(key_->OpenKey(path, KeyAccess::Read));
 
   ExpectRegistryError([&] { key_->ReadInteger("ShortText"); }, "Invalid data type for 'ShortText'");
   ExpectRegistryError([&] { key_->ReadInteger("LongText"); }, "Failed to get data for 'LongText'");
@@ -163,7 +165,7 @@ TEST_F(LocalMachineRegistryTest, DeletesValuesAndWholeTrees) {
   SetRaw(root_ + "\\Tree\\D", "V", REG_SZ, TextBytes("z"));
   SetRaw(root_ + "\\Keep", "V", REG_SZ, TextBytes("kept"));
 
-  ASSERT_TRUE(key_->OpenKey(root_ + "\\Tree", false));
+  ASSERT_TRUE(key_->OpenKey(root_ + "\\Tree", KeyAccess::Write));
   EXPECT_TRUE(key_->DeleteValue("Top"));
   EXPECT_FALSE(QueryRaw(root_ + "\\Tree", "Top"));
   EXPECT_FALSE(key_->DeleteValue("Top"));
@@ -174,6 +176,39 @@ TEST_F(LocalMachineRegistryTest, DeletesValuesAndWholeTrees) {
   EXPECT_FALSE(key_->KeyExists(root_ + "\\Tree\\A"));
   EXPECT_TRUE(RawKeyExists(root_ + "\\Keep"));
   EXPECT_FALSE(key_->DeleteKey(root_ + "\\Tree"));
+}
+
+// A user who may only read the key: reads open it, writes are refused.
+TEST_F(LocalMachineRegistryTest, AKeyThatMayOnlyBeReadStillOpensForReading) {
+  const std::string path = root_ + "\\ReadOnly";
+  SetRaw(path, "Number", REG_DWORD, DwordBytes(7));
+  HKEY raw = nullptr;
+  ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_ALL_ACCESS, &raw), ERROR_SUCCESS);
+  unique_hkey held(raw);  // opened before the restriction, so it can lift it again
+
+  SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+  PSID everyone = nullptr;
+  ASSERT_TRUE(AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone));
+  alignas(DWORD) uint8_t aclBytes[256];
+  auto* acl = reinterpret_cast<PACL>(aclBytes);
+  ASSERT_TRUE(InitializeAcl(acl, sizeof aclBytes, ACL_REVISION));
+  ASSERT_TRUE(AddAccessAllowedAce(acl, ACL_REVISION, KEY_READ, everyone));
+  SECURITY_DESCRIPTOR readOnly;
+  InitializeSecurityDescriptor(&readOnly, SECURITY_DESCRIPTOR_REVISION);
+  SetSecurityDescriptorDacl(&readOnly, TRUE, acl, FALSE);
+  ASSERT_EQ(RegSetKeySecurity(held.get(), DACL_SECURITY_INFORMATION, &readOnly), ERROR_SUCCESS);
+
+  EXPECT_FALSE(key_->OpenKey(path, KeyAccess::Write));
+  ASSERT_TRUE(key_->OpenKey(path, KeyAccess::Read));
+  EXPECT_EQ(key_->ReadInteger("Number"), 7);
+  ExpectRegistryError([&] { key_->WriteInteger("Number", 8); }, "Failed to set data for 'Number'");
+  key_->CloseKey();
+
+  SECURITY_DESCRIPTOR open;  // a null list grants everything
+  InitializeSecurityDescriptor(&open, SECURITY_DESCRIPTOR_REVISION);
+  SetSecurityDescriptorDacl(&open, TRUE, nullptr, FALSE);
+  EXPECT_EQ(RegSetKeySecurity(held.get(), DACL_SECURITY_INFORMATION, &open), ERROR_SUCCESS);
+  FreeSid(everyone);
 }
 
 class SettingsStoreWin32Test : public LocalMachineRegistryTest {

@@ -47,13 +47,22 @@ bool DeleteTree(HKEY parent, const std::string& path) {
 
 class LocalMachineRegistryKey : public RegistryKey {
  public:
-  bool OpenKey(const std::string& path, bool canCreate) override {
+  bool OpenKey(const std::string& path, KeyAccess access) override {
     CloseKey();
     HKEY raw = nullptr;
-    const LONG result = canCreate
-                            ? RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr,
-                                              REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &raw, nullptr)
-                            : RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_ALL_ACCESS, &raw);
+    LONG result = ERROR_ACCESS_DENIED;
+    switch (access) {
+      case KeyAccess::Read:
+        result = RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &raw);
+        break;
+      case KeyAccess::Write:
+        result = RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_ALL_ACCESS, &raw);
+        break;
+      case KeyAccess::CreateForWrite:
+        result = RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                 KEY_ALL_ACCESS, nullptr, &raw, nullptr);
+        break;
+    }
     if (result != ERROR_SUCCESS) return false;
     current_.reset(raw);
     return true;
