@@ -34,9 +34,12 @@ std::vector<Color> CylinderColumn(Color colour, int32_t n, TQBarLook look) {
 
 namespace {
 
-uint32_t Blend(uint32_t from, uint32_t to, double ratio) {
-  if (from < to) return from + static_cast<uint32_t>(std::trunc((to - from) * ratio));
-  if (from > to) return from - static_cast<uint32_t>(std::trunc((from - to) * ratio));
+// The share of the difference is taken in whole numbers: (to - from) x s /
+// length truncated. A floating ratio misses exact results, e.g. 90 x (7 / 10)
+// gives 62.999... and a byte one step short.
+uint32_t Blend(uint32_t from, uint32_t to, int64_t s, int64_t length) {
+  if (from < to) return from + static_cast<uint32_t>((to - from) * s / length);
+  if (from > to) return from - static_cast<uint32_t>((from - to) * s / length);
   return from;
 }
 
@@ -45,10 +48,9 @@ uint32_t Blend(uint32_t from, uint32_t to, double ratio) {
 Color GradientColour(Color start, Color final, int32_t s, int32_t length, bool singleColour) {
   if (singleColour || s <= 0) return start;
   if (s >= length) return final;
-  const double ratio = static_cast<double>(s) / length;
-  const uint32_t r = Blend(start & 0xFF, final & 0xFF, ratio);
-  const uint32_t g = Blend((start >> 8) & 0xFF, (final >> 8) & 0xFF, ratio);
-  const uint32_t b = Blend((start >> 16) & 0xFF, (final >> 16) & 0xFF, ratio);
+  const uint32_t r = Blend(start & 0xFF, final & 0xFF, s, length);
+  const uint32_t g = Blend((start >> 8) & 0xFF, (final >> 8) & 0xFF, s, length);
+  const uint32_t b = Blend((start >> 16) & 0xFF, (final >> 16) & 0xFF, s, length);
   return b * 65536 + g * 256 + r;
 }
 
