@@ -121,6 +121,23 @@ void TfrmMain::BuildControls() {
   trm->SetName("trm");
   trm->SetEnabled(false);
   trm->OnTimer = [this](Component& s) { trmTimer(s); };
+
+  SetScreenSnap(true);
+  SetSnapBuffer(5);
+  frmMagnet = &Make<TFormMagnet>(services_.magnetPlatform);
+  frmMagnet->SetName("frmMagnet");
+  frmMagnet->SetActive(false);
+  frmMagnet->SetGlue(false);
+  frmMagnet->SetFormDragable(true);
+  frmMagnet->SetMagnetType(mkOnMoving);
+  frmMagnet->SetPower(5);
+  TScreenMagnet& screen = frmMagnet->ScreenMagnet();
+  screen.SetArea(saWorkArea);
+  screen.SetDesktopPower(15);
+  screen.SetTop(true);
+  screen.SetBottom(true);
+  screen.SetLeft(true);
+  screen.SetRight(true);
 }
 
 MenuItem& TfrmMain::AddItem(MenuItem& parent, const std::string& name, const std::string& caption,
@@ -232,10 +249,13 @@ void TfrmMain::FormCreate(Component&) {
 
 bool TfrmMain::AppMessage(const Message& msg) { return msg.message == kWmSysKeyDown && msg.wParam == kVkF4; }
 
+void TfrmMain::ApplySticky() { frmMagnet->SetActive(S().Sticky); }
+
 void TfrmMain::FormShow(Component&) {
   // Each step on its own: one that fails is reported and the others still
   // run, above all the last one, without which the panels never refresh.
   const std::function<void()> steps[] = {
+      [this] { ApplySticky(); },
       [this] { appInfo_->ReadVersionInfo(); },
       [this] {
         for (int i = 1; i <= kPanelCount; ++i) {

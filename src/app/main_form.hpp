@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/panel_content.hpp"
+#include "controls/form_magnet.hpp"
 #include "controls/graph.hpp"
 #include "controls/progress_bar.hpp"
 #include "settings/settings_store.hpp"
@@ -33,6 +34,8 @@ struct MainFormServices {
   std::function<std::unique_ptr<SettingsStore>(SettingsHooks)> makeSettingsStore;
   // The local time of day in the user's long time format.
   std::function<std::string()> localTimeText;
+  // Window hooks for the magnet; without them the window does not snap.
+  MagnetPlatform* magnetPlatform = nullptr;
 };
 
 class TfrmMain : public Form {
@@ -117,6 +120,7 @@ class TfrmMain : public Form {
   Timer* trm = nullptr;
   PopupMenu* mnu = nullptr;
   ImageList* imgs = nullptr;
+  TFormMagnet* frmMagnet = nullptr;
 
  private:
   void BuildControls();
@@ -131,6 +135,8 @@ class TfrmMain : public Form {
   void SetPanelContent(int k, PanelContent content);
   void SetPanelDrive(int k, Component& item);
   void PanelMouseMove(Control& sender, bool buildTooltip);
+  // The "Sticky window" setting switches the magnet.
+  void ApplySticky();
 
   MainFormServices services_;
   std::unique_ptr<SettingsStore> store_;

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "toolkit/backend.hpp"
 #include "toolkit/dialogs.hpp"
@@ -71,6 +72,13 @@ class Application {
     return ref;
   }
   Form* MainForm() const { return mainForm_.get(); }
+  // Every form the application owns, the main form first.
+  std::vector<Form*> Forms() const {
+    std::vector<Form*> forms;
+    if (mainForm_) forms.push_back(mainForm_.get());
+    for (const auto& form : otherForms_) forms.push_back(form.get());
+    return forms;
+  }
 
   // Shows the main form and runs the message loop until Terminate.
   void Run();

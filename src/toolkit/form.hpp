@@ -34,6 +34,13 @@ class Form : public Control {
     NotifyPeer(Change::Style);
   }
 
+  // Whenever the window is about to move, an edge that lies strictly within
+  // SnapBuffer pixels of the same edge of the work area goes onto it.
+  bool ScreenSnap() const { return screenSnap_; }
+  void SetScreenSnap(bool v) { screenSnap_ = v; }
+  int32_t SnapBuffer() const { return snapBuffer_; }
+  void SetSnapBuffer(int32_t v) { snapBuffer_ = v; }
+
   NotifyEvent OnCreate;
   NotifyEvent OnShow;
   CloseEvent OnClose;
@@ -53,6 +60,8 @@ class Form : public Control {
 
  private:
   FormBorderStyle borderStyle_ = FormBorderStyle::Sizeable;
+  bool screenSnap_ = false;
+  int32_t snapBuffer_ = 10;
 };
 
 }  // namespace welmor

@@ -7,6 +7,7 @@
 
 #include <optional>
 
+#include "fakes/fake_magnet_platform.hpp"
 #include "fakes/fake_system_probes.hpp"
 #include "fakes/fake_version_source.hpp"
 #include "fakes/fake_window_system.hpp"
@@ -52,6 +53,7 @@ class MainFormTest : public ::testing::Test {
       return std::make_unique<SettingsStore>(registry.Factory(), std::move(hooks));
     };
     services.localTimeText = [this] { return clockText; };
+    services.magnetPlatform = &magnet;
     form = &app->CreateForm<TfrmMain>(std::move(services));
     app->Run();
   }
@@ -81,6 +83,7 @@ class MainFormTest : public ::testing::Test {
   std::string clockText = "12:34:56";
   std::optional<ScopedSystemProbes> probes;
   std::optional<ScopedWindowSystem> windowSystem;
+  FakeMagnetPlatform magnet;
   HeadlessBackend backend;
   std::unique_ptr<Application> app;
   TfrmMain* form = nullptr;
@@ -549,6 +552,27 @@ TEST_F(MainFormTest, AnotherVersionsSettingsAreUpgradedAfterANotice) {
   EXPECT_EQ(form->S().Interval, 1);
   EXPECT_EQ(form->trm->Interval(), 1000u);
   EXPECT_EQ(registry.GetString(kSettingsKeyPath, "Version"), "3.9.5.15");
+}
+
+TEST_F(MainFormTest, StickySettingSwitchesTheHookedMagnetWhenShown) {
+  StoreVersionOnly();
+  for (const bool sticky : {false, true}) {
+    SCOPED_TRACE(sticky);
+    registry.PutDword(kSettingsKeyPath, "Sticky", sticky ? 1 : 0);
+    Start();
+    TFormMagnet& m = *form->frmMagnet;
+    EXPECT_EQ(m.Active(), sticky);
+    EXPECT_TRUE(m.Hooked());
+    EXPECT_EQ(magnet.procs[form->Handle()], m.HookProcedure());
+    EXPECT_TRUE(m.FormDragable());
+    EXPECT_FALSE(m.Glue());
+    EXPECT_EQ(m.Power(), 5);
+    EXPECT_EQ(m.ScreenMagnet().DesktopPower(), 15);
+    EXPECT_TRUE(form->ScreenSnap());
+    EXPECT_EQ(form->SnapBuffer(), 5);
+    form = nullptr;
+    app.reset();
+  }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/main_form.hpp"
+#include "controls/win32/win32_magnet_platform.hpp"
 #include "settings/win32/local_machine_registry.hpp"
 #include "sysinfo/win32/win32_probes.hpp"
 #include "toolkit/application.hpp"
@@ -33,6 +34,7 @@ int RunWidget(HINSTANCE instance) {
   Win32SystemProbes probes;
   ScopedSystemProbes installedProbes(probes.Sources());
   auto versionSource = MakeWin32VersionSource();
+  auto magnetPlatform = MakeWin32MagnetPlatform();
 
   Application app(*backend);
   app.SetTitle("");
@@ -42,6 +44,7 @@ int RunWidget(HINSTANCE instance) {
     return std::make_unique<SettingsStore>(LocalMachineRegistry(), std::move(hooks));
   };
   services.localTimeText = LocalTimeText;
+  services.magnetPlatform = magnetPlatform.get();
   app.CreateForm<TfrmMain>(std::move(services));
   app.Run();
   return 0;

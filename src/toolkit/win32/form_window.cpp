@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "controls/magnet_geometry.hpp"
 #include "toolkit/application.hpp"
 #include "toolkit/win32/control_messages.hpp"
 #include "toolkit/win32/gdi_font.hpp"
@@ -125,6 +126,20 @@ void FormWindow::SyncBounds(HWND hwnd) {
   Application::Dispatch([&] { form_.BoundsChangedByPeer(bounds); });
 }
 
+void FormWindow::SnapToWorkArea(HWND hwnd, WINDOWPOS& pos) {
+  if (!form_.ScreenSnap() || (pos.flags & SWP_NOMOVE) != 0) return;
+  RECT area;
+  if (!::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0)) return;
+  RECT now{};
+  ::GetWindowRect(hwnd, &now);
+  const int32_t width = (pos.flags & SWP_NOSIZE) != 0 ? now.right - now.left : pos.cx;
+  const int32_t height = (pos.flags & SWP_NOSIZE) != 0 ? now.bottom - now.top : pos.cy;
+  const Point p = SnapToAreaEdges(Rect{pos.x, pos.y, pos.x + width, pos.y + height},
+                                  Rect{area.left, area.top, area.right, area.bottom}, form_.SnapBuffer());
+  pos.x = p.x;
+  pos.y = p.y;
+}
+
 LRESULT FormWindow::OnMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_ERASEBKGND: {
@@ -134,6 +149,9 @@ LRESULT FormWindow::OnMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
       ::FillRect(reinterpret_cast<HDC>(wParam), &r, brush.get());
       return 1;
     }
+    case WM_WINDOWPOSCHANGING:
+      SnapToWorkArea(hwnd, *reinterpret_cast<WINDOWPOS*>(lParam));
+      return ::DefWindowProcA(hwnd, msg, wParam, lParam);
     case WM_MOVE:
     case WM_SIZE:
       SyncBounds(hwnd);

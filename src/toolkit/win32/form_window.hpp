@@ -37,6 +37,7 @@ class FormWindow final : public ControlPeer, public NativeWindow<FormWindow> {
   LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   void OnDestroyed() { window_.release(); }
   void SyncBounds(HWND hwnd);
+  void SnapToWorkArea(HWND hwnd, WINDOWPOS& pos);
   CreateParamsRec Params();
 
   Win32Context context_;
