@@ -7,24 +7,12 @@
 
 #include "controls/hook_list.hpp"
 #include "fakes/fake_magnet_platform.hpp"
+#include "fakes/logging_hook.hpp"
 #include "toolkit/application.hpp"
 #include "toolkit/headless/headless_backend.hpp"
 
 namespace welmor {
 namespace {
-
-class LoggingHook : public TMagnetFormHookComponent {
- public:
-  LoggingHook(Component* owner, MagnetPlatform* platform, std::string tag, std::vector<std::string>& log)
-      : TMagnetFormHookComponent(owner, platform), tag_(std::move(tag)), log_(log) {}
-
- protected:
-  void BeforeMessage(HookMessage&, bool&) override { log_.push_back(tag_); }
-
- private:
-  std::string tag_;
-  std::vector<std::string>& log_;
-};
 
 class FormMagnetTest : public ::testing::Test {
  protected:
