@@ -151,14 +151,17 @@ void TFormMagnet::Moving(HookMessage& msg) {
       (exStyle & kExStyleDlgModalFrame) != 0) {
     return;
   }
+  Rect r = platform.MovingRect(msg);
   if (!dragging_) {
+    // Taken against the system's first proposal, which already follows the
+    // cursor's first step: against the window's rectangle, which has not
+    // moved yet, the window would trail the grabbed point by that step for
+    // the whole drag.
     const Point cursor = platform.CursorPos();
-    const Rect window = platform.WindowRect(HookedWindow());
-    grabOffset_ = Point{cursor.x - window.left, cursor.y - window.top};
+    grabOffset_ = Point{cursor.x - r.left, cursor.y - r.top};
     if (glue_) CollectGlued();
     dragging_ = true;
   }
-  Rect r = platform.MovingRect(msg);
   ApplyMagnet(r, true, magnetType_ == mkAfterMoving);
   platform.SetMovingRect(msg, r);
   if (OnDragMove) OnDragMove(*this);

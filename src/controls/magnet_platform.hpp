@@ -67,7 +67,6 @@ class MagnetPlatform {
 
   // --- the screen and the mouse -----------------------------------------------------
   virtual Point CursorPos() = 0;
-  virtual Rect WindowRect(uintptr_t window) = 0;
   // The client area of a window, in screen coordinates.
   virtual Rect ClientRectOnScreen(uintptr_t window) = 0;
   virtual uint32_t Style(uintptr_t window) = 0;

@@ -53,8 +53,7 @@ class FakeMagnetPlatform : public MagnetPlatform {
   }
 
   Point CursorPos() override { return cursor; }
-  Rect WindowRect(uintptr_t window) override { return windowRects[window]; }
-  Rect ClientRectOnScreen(uintptr_t window) override { return windowRects[window]; }
+  Rect ClientRectOnScreen(uintptr_t) override { return Rect{}; }
   uint32_t Style(uintptr_t) override { return style; }
   uint32_t ExStyle(uintptr_t) override { return exStyle; }
   std::optional<Rect> WorkArea() override { return workArea; }
@@ -71,7 +70,6 @@ class FakeMagnetPlatform : public MagnetPlatform {
   std::vector<std::string> log;
   std::vector<uintptr_t> rehooksPosted;
   Point cursor;
-  std::map<uintptr_t, Rect> windowRects;
   uint32_t style = 0;
   uint32_t exStyle = 0;
   std::optional<Rect> workArea = Rect{0, 0, 1024, 738};

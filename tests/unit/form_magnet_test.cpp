@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "controls/hook_list.hpp"
 #include "fakes/fake_magnet_platform.hpp"
 #include "fakes/logging_hook.hpp"
@@ -28,16 +30,24 @@ class FormMagnetTest : public ::testing::Test {
     return magnet;
   }
   // One step of the system's move loop with the cursor at (x, y): the
-  // window goes where the magnet leaves the proposed rectangle.
+  // window goes where the magnet leaves the proposed rectangle. The system
+  // proposes the rectangle moved by the cursor's step since the last one.
   void MoveStep(Form& form, int32_t x, int32_t y) {
+    const Rect b = form.BoundsRect();
+    const int32_t dx = dragFrom ? x - dragFrom->x : 0;
+    const int32_t dy = dragFrom ? y - dragFrom->y : 0;
+    Rect proposed{b.left + dx, b.top + dy, b.right + dx, b.bottom + dy};
     platform.cursor = {x, y};
-    platform.windowRects[form.Handle()] = form.BoundsRect();
-    Rect proposed{-999, -999, 0, 0};
+    dragFrom = Point{x, y};
     platform.Send(form.Handle(), {kWmMoving, 0, reinterpret_cast<intptr_t>(&proposed), 0});
     form.SetBounds(proposed.left, proposed.top, proposed.Width(), proposed.Height());
   }
-  void EndMove(Form& form) { platform.Send(form.Handle(), {kWmExitSizeMove, 0, 0, 0}); }
+  void EndMove(Form& form) {
+    platform.Send(form.Handle(), {kWmExitSizeMove, 0, 0, 0});
+    dragFrom.reset();
+  }
 
+  std::optional<Point> dragFrom;
   // The platform outlives the forms, whose magnets unhook through it.
   FakeMagnetPlatform platform;
   HeadlessBackend backend;
@@ -119,11 +129,22 @@ TEST_F(FormMagnetTest, MovingSnapsToTheWorkAreaEdgesWithDesktopPower) {
   }
 }
 
+TEST_F(FormMagnetTest, TheGrabbedPointStaysUnderTheCursorFromTheFirstStep) {
+  Form& form = NewForm(300, 100);
+  NewMagnet(form);
+  dragFrom = Point{350, 108};  // pressed here; the first message follows a step
+  MoveStep(form, 350, 98);
+  EXPECT_EQ(form.Top(), 90);
+  MoveStep(form, 350, 28);
+  EXPECT_EQ(form.Top(), 20);
+  MoveStep(form, 350, 18);
+  EXPECT_EQ(form.Top(), 0);
+}
+
 TEST_F(FormMagnetTest, InactiveMagnetFollowsTheSystemAndAfterMovingSnapsAtTheEnd) {
   Form& form = NewForm(300, 100);
   TFormMagnet& magnet = NewMagnet(form);
   magnet.SetActive(false);
-  platform.windowRects[form.Handle()] = form.BoundsRect();
   Rect proposed{300, 10, 722, 27};
   platform.Send(form.Handle(), {kWmMoving, 0, reinterpret_cast<intptr_t>(&proposed), 0});
   EXPECT_EQ(proposed, (Rect{300, 10, 722, 27}));

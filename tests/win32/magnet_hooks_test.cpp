@@ -76,10 +76,12 @@ TEST_F(MagnetWin32, MovingRectangleFollowsTheCursorAndSnapsToTheWorkArea) {
   Form& form = MakeForm(area.left + 300, area.top + 100);
   TFormMagnet& magnet = form.Make<TFormMagnet>(platform.get());
   HWND hwnd = testenv::AsHwnd(form.Handle());
-  ASSERT_TRUE(::SetCursorPos(area.left + 350, area.top + 108));
-  RECT proposed{0, 0, 1, 1};
+  // Pressed at (350, 108); the first message comes after a 10-pixel step up.
+  ASSERT_TRUE(::SetCursorPos(area.left + 350, area.top + 98));
+  RECT proposed{area.left + 300, area.top + 90, area.left + 722, area.top + 107};
   ::SendMessageA(hwnd, WM_MOVING, 0, reinterpret_cast<LPARAM>(&proposed));
   EXPECT_TRUE(magnet.Dragging());
+  EXPECT_EQ(proposed.top, area.top + 90);
   ASSERT_TRUE(::SetCursorPos(area.left + 360, area.top + 18));
   ::SendMessageA(hwnd, WM_MOVING, 0, reinterpret_cast<LPARAM>(&proposed));
   EXPECT_EQ(proposed.left, area.left + 310);

@@ -81,11 +81,6 @@ class Win32MagnetPlatform final : public MagnetPlatform {
     ::GetCursorPos(&p);
     return Point{p.x, p.y};
   }
-  Rect WindowRect(uintptr_t window) override {
-    RECT r{};
-    ::GetWindowRect(AsWindow(window), &r);
-    return FromRect(r);
-  }
   Rect ClientRectOnScreen(uintptr_t window) override {
     RECT r{};
     ::GetClientRect(AsWindow(window), &r);
@@ -104,7 +99,11 @@ class Win32MagnetPlatform final : public MagnetPlatform {
     if (!::SystemParametersInfoA(SPI_GETWORKAREA, 0, &r, 0)) return std::nullopt;
     return FromRect(r);
   }
-  Rect DesktopRect() override { return WindowRect(reinterpret_cast<uintptr_t>(::GetDesktopWindow())); }
+  Rect DesktopRect() override {
+    RECT r{};
+    ::GetWindowRect(::GetDesktopWindow(), &r);
+    return FromRect(r);
+  }
   bool PrimaryButtonDown() override {
     const int key = ::GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON;
     return (::GetAsyncKeyState(key) & 0x8000) != 0;
