@@ -54,17 +54,6 @@ class FormMagnetTest : public ::testing::Test {
   Application app{backend};
 };
 
-TEST_F(FormMagnetTest, StartsWithTheInitialValues) {
-  TFormMagnet& magnet = NewMagnet(NewForm(0, 100));
-  EXPECT_TRUE(magnet.Active());
-  EXPECT_FALSE(magnet.Glue());
-  EXPECT_FALSE(magnet.FormDragable());
-  EXPECT_EQ(magnet.MagnetType(), mkOnMoving);
-  EXPECT_EQ(magnet.Power(), 20);
-  EXPECT_EQ(magnet.ScreenMagnet().Area(), saWorkArea);
-  EXPECT_EQ(magnet.ScreenMagnet().DesktopPower(), 15);
-}
-
 TEST_F(FormMagnetTest, LastRegisteredHookSeesMessagesFirstAndUnhookingKeepsTheRest) {
   Form& form = NewForm(0, 100);
   auto& first = form.Make<LoggingHook>(&platform, "first", platform.log);
