@@ -29,10 +29,4 @@ bool SnapToForm(Rect& r, const Rect& other, int32_t power, Size size, const std:
 // along it.
 bool TouchesAlongEdge(const Rect& a, const Rect& b);
 
-// The position a window moving to `window` takes when its edges snap onto
-// the work area: an edge strictly within distance pixels of the same edge of
-// the area lies on it afterwards (left and top first, then right and
-// bottom); the size never changes.
-Point SnapToAreaEdges(const Rect& window, const Rect& area, int32_t distance);
-
 }  // namespace welmor

@@ -1,6 +1,7 @@
 // Snapping arithmetic: screen edges, other windows, touching edges and the
 // form's own work-area snapping.
 #include "controls/magnet_geometry.hpp"
+#include "toolkit/screen_snap.hpp"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "controls/magnet_geometry.hpp"
+#include "toolkit/screen_snap.hpp"
 #include "toolkit/application.hpp"
 #include "toolkit/win32/control_messages.hpp"
 #include "toolkit/win32/gdi_font.hpp"
