@@ -29,7 +29,7 @@ std::string Slice(const std::string& text, std::size_t from1, std::size_t count)
 }  // namespace
 
 TfrmMain::TfrmMain(Component* owner, MainFormServices services)
-    : Form(owner), services_(std::move(services)) {
+    : Form(owner), services_(std::move(services)), alarms_(services_.soundPlayer) {
   if (!services_.versionSource || !services_.makeSettingsStore || !services_.localTimeText) {
     throw std::invalid_argument("TfrmMain needs a version source, a settings store and a clock");
   }
@@ -377,6 +377,7 @@ void TfrmMain::trmTimer(Component&) {
   const int64_t availSwap = static_cast<int64_t>(GetMemoryStatusValue(5));
   const int64_t totalSwap = static_cast<int64_t>(GetMemoryStatusValue(6));
   for (int k = 1; k <= kPanelCount; ++k) FillPanel(k, availPhys, freePct, loadPct, availSwap, totalSwap);
+  alarms_.EvaluateAlarms(S(), CpuUsage, static_cast<uint64_t>(loadPct));
   if (txt_1->GetColor() != S().ColorBG) {
     txt_1->SetColor(S().ColorBG);
     prg_1->SetBackgroundColor(S().ColorBG);

@@ -9,8 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "app/alarms.hpp"
 #include "app/panel_content.hpp"
 #include "controls/form_magnet.hpp"
+#include "app/sound_player.hpp"
 #include "controls/graph.hpp"
 #include "controls/progress_bar.hpp"
 #include "settings/settings_store.hpp"
@@ -36,6 +38,8 @@ struct MainFormServices {
   std::function<std::string()> localTimeText;
   // Window hooks for the magnet; without them the window does not snap.
   MagnetPlatform* magnetPlatform = nullptr;
+  // Plays the alarms' sounds; without one the alarms count in silence.
+  SoundPlayer* soundPlayer = nullptr;
 };
 
 class TfrmMain : public Form {
@@ -95,6 +99,20 @@ class TfrmMain : public Form {
   void mnuHDDFree_2_Click(Component& sender) { SetPanelDrive(2, sender); }
   void mnuHDDFree_3_Click(Component& sender) { SetPanelDrive(3, sender); }
 
+  // --- alarms (main_alarms.cpp) ---------------------------------------------------
+  void mnuCPU1AlarmClick(Component& sender);
+  void mnuCPU1ValueClick(Component& sender);
+  void mnuCPU1IntervalClick(Component& sender);
+  void mnuCPU2AlarmClick(Component& sender);
+  void mnuCPU2ValueClick(Component& sender);
+  void mnuCPU2IntervalClick(Component& sender);
+  void mnuRAM1AlarmClick(Component& sender);
+  void mnuRAM1ValueClick(Component& sender);
+  void mnuRAM1IntervalClick(Component& sender);
+  void mnuRAM2AlarmClick(Component& sender);
+  void mnuRAM2ValueClick(Component& sender);
+  void mnuRAM2IntervalClick(Component& sender);
+
   // --- state read by the other parts of the window and by tests ----------------
   int32_t CpuCount = 1;
   int32_t CpuUsage = 0;
@@ -141,6 +159,7 @@ class TfrmMain : public Form {
   MainFormServices services_;
   std::unique_ptr<SettingsStore> store_;
   TAppInfo* appInfo_ = nullptr;
+  AlarmMonitor alarms_{nullptr};
 };
 
 }  // namespace welmor

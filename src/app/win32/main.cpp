@@ -7,6 +7,7 @@
 
 #include "app/main_form.hpp"
 #include "controls/win32/win32_magnet_platform.hpp"
+#include "app/win32/alarm_sound_win32.hpp"
 #include "settings/win32/local_machine_registry.hpp"
 #include "sysinfo/win32/win32_probes.hpp"
 #include "toolkit/application.hpp"
@@ -35,6 +36,7 @@ int RunWidget(HINSTANCE instance) {
   ScopedSystemProbes installedProbes(probes.Sources());
   auto versionSource = MakeWin32VersionSource();
   auto magnetPlatform = MakeWin32MagnetPlatform();
+  auto soundPlayer = MakeWin32SoundPlayer();
 
   Application app(*backend);
   app.SetTitle("");
@@ -45,6 +47,7 @@ int RunWidget(HINSTANCE instance) {
   };
   services.localTimeText = LocalTimeText;
   services.magnetPlatform = magnetPlatform.get();
+  services.soundPlayer = soundPlayer.get();
   app.CreateForm<TfrmMain>(std::move(services));
   app.Run();
   return 0;

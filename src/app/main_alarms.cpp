@@ -1,0 +1,46 @@
+// The "&Alarms" commands of the main window; what they do lives in alarms.cpp.
+#include "app/alarms.hpp"
+#include "app/main_form.hpp"
+
+namespace welmor {
+
+namespace {
+
+Dialogs& UserDialogs() { return Application::Current()->GetDialogs(); }
+
+SaveSettingsCallback SaveAll(TfrmMain& form) {
+  return [&form] { form.Store().SaveSettings(false); };
+}
+
+}  // namespace
+
+void TfrmMain::mnuCPU1AlarmClick(Component&) { FlipAlarm(S(), AlarmId::CPU1, SaveAll(*this)); }
+void TfrmMain::mnuCPU1ValueClick(Component&) {
+  AskAlarmValue(UserDialogs(), S(), AlarmId::CPU1, SaveAll(*this));
+}
+void TfrmMain::mnuCPU1IntervalClick(Component&) {
+  AskAlarmInterval(UserDialogs(), S(), AlarmId::CPU1, SaveAll(*this));
+}
+void TfrmMain::mnuCPU2AlarmClick(Component&) { FlipAlarm(S(), AlarmId::CPU2, SaveAll(*this)); }
+void TfrmMain::mnuCPU2ValueClick(Component&) {
+  AskAlarmValue(UserDialogs(), S(), AlarmId::CPU2, SaveAll(*this));
+}
+void TfrmMain::mnuCPU2IntervalClick(Component&) {
+  AskAlarmInterval(UserDialogs(), S(), AlarmId::CPU2, SaveAll(*this));
+}
+void TfrmMain::mnuRAM1AlarmClick(Component&) { FlipAlarm(S(), AlarmId::RAM1, SaveAll(*this)); }
+void TfrmMain::mnuRAM1ValueClick(Component&) {
+  AskAlarmValue(UserDialogs(), S(), AlarmId::RAM1, SaveAll(*this));
+}
+void TfrmMain::mnuRAM1IntervalClick(Component&) {
+  AskAlarmInterval(UserDialogs(), S(), AlarmId::RAM1, SaveAll(*this));
+}
+void TfrmMain::mnuRAM2AlarmClick(Component&) { FlipAlarm(S(), AlarmId::RAM2, SaveAll(*this)); }
+void TfrmMain::mnuRAM2ValueClick(Component&) {
+  AskAlarmValue(UserDialogs(), S(), AlarmId::RAM2, SaveAll(*this));
+}
+void TfrmMain::mnuRAM2IntervalClick(Component&) {
+  AskAlarmInterval(UserDialogs(), S(), AlarmId::RAM2, SaveAll(*this));
+}
+
+}  // namespace welmor

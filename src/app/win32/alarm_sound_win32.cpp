@@ -1,0 +1,63 @@
+#include "app/win32/alarm_sound_win32.hpp"
+
+#include <mmsystem.h>
+
+#include "toolkit/win32/handles.hpp"
+
+namespace welmor {
+
+namespace {
+
+static_assert(SND_ASYNC == kSndAsync && SND_MEMORY == kSndMemory);
+
+constexpr const char* kSoundResourceType = "WAVEFILE";
+constexpr const char* kResourceMissingText = "Could not find this Resource";
+constexpr const char* kResourceNotLoadedText = "Could not load this Resource";
+constexpr const char* kResourceBadText = "Resource bad.";
+
+using SndPlaySoundFn = BOOL(WINAPI*)(LPCSTR sound, UINT flags);
+
+class Win32SoundPlayer : public SoundPlayer {
+ public:
+  explicit Win32SoundPlayer(HMODULE module) : module_(module) {}
+
+  void PlayAlarmSound(const std::string& name, uint32_t flags) override {
+    HRSRC found = FindResourceA(module_, name.c_str(), kSoundResourceType);
+    if (!found) return Report(kResourceMissingText, name);
+    HGLOBAL loaded = LoadResource(module_, found);
+    if (!loaded) return Report(kResourceNotLoadedText, name);
+    const void* bytes = LockResource(loaded);
+    if (!bytes) return Report(kResourceBadText, name);
+    // The bytes belong to the loaded module and outlive the asynchronous play.
+    if (const SndPlaySoundFn play = PlayEntry()) play(static_cast<LPCSTR>(bytes), flags | SND_MEMORY);
+    FreeResource(loaded);
+  }
+
+ private:
+  static void Report(const char* text, const std::string& name) {
+    MessageBoxA(nullptr, text, name.c_str(), MB_OK | MB_ICONERROR);
+  }
+
+  // Without winmm (no sound system at all) the alarms stay silent.
+  SndPlaySoundFn PlayEntry() {
+    if (!winmm_) winmm_.reset(LoadLibraryA("winmm.dll"));
+    if (!winmm_) return nullptr;
+    if (!sndPlaySound_) {
+      const FARPROC entry = GetProcAddress(winmm_.get(), "sndPlaySoundA");
+      sndPlaySound_ = reinterpret_cast<SndPlaySoundFn>(reinterpret_cast<void*>(entry));
+    }
+    return sndPlaySound_;
+  }
+
+  HMODULE module_;
+  unique_hmodule winmm_;
+  SndPlaySoundFn sndPlaySound_ = nullptr;
+};
+
+}  // namespace
+
+std::unique_ptr<SoundPlayer> MakeWin32SoundPlayer(HMODULE module) {
+  return std::make_unique<Win32SoundPlayer>(module);
+}
+
+}  // namespace welmor
