@@ -20,6 +20,12 @@ using SndPlaySoundFn = BOOL(WINAPI*)(LPCSTR sound, UINT flags);
 class Win32SoundPlayer : public SoundPlayer {
  public:
   explicit Win32SoundPlayer(HMODULE module) : module_(module) {}
+  // A sound still playing reads from module_, and winmm must not go while it plays.
+  ~Win32SoundPlayer() override {
+    if (sndPlaySound_) sndPlaySound_(nullptr, 0);
+  }
+  Win32SoundPlayer(const Win32SoundPlayer&) = delete;
+  Win32SoundPlayer& operator=(const Win32SoundPlayer&) = delete;
 
   void PlayAlarmSound(const std::string& name, uint32_t flags) override {
     HRSRC found = FindResourceA(module_, name.c_str(), kSoundResourceType);

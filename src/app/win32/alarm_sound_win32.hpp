@@ -8,7 +8,8 @@
 
 namespace welmor {
 
-// Plays the "WAVEFILE" resources of module (the running program when null).
+// Plays the "WAVEFILE" resources of module (the running program when null),
+// which must outlive the player: a sound still playing stops with it.
 // winmm is loaded at the first sound, not at start: most runs never sound.
 std::unique_ptr<SoundPlayer> MakeWin32SoundPlayer(HMODULE module = nullptr);
 
