@@ -53,13 +53,15 @@ answer_input() {
   controls=$(e2e_driver dialog "$W" "$1" 10000) || return 1
   printf 'prompt\t%s\n' "$(awk -F'\t' '$1 == 100 { print $4 }' <<<"$controls")"
   printf 'shown\t%s\n' "$(awk -F'\t' '$1 == 101 { print $4 }' <<<"$controls")"
-  e2e_driver dialog-type "$W" "$1" 101 "$2" >/dev/null && e2e_driver dialog-click "$W" "$1" OK >/dev/null
+  e2e_driver dialog-type "$W" "$1" 101 "$2" >/dev/null && e2e_driver msgbox-press "$W" "$1" OK >/dev/null
 }
 
-# alarm_item PREFIX: the state and path of the first "&Alarms" item whose
-# caption starts with PREFIX, from a fresh listing of the menu.
+# alarm_item PREFIX: the state and path, without access-key markers, of the
+# first "&Alarms" item whose caption starts with PREFIX, from a fresh listing
+# of the menu.
 alarm_item() {
-  e2e_driver menu "$W" | awk -F'\t' -v p="&Alarms/$1" 'index($5, p) == 1 { print $3 "\t" $5; exit }'
+  e2e_driver menu "$W" |
+    awk -F'\t' -v p="Alarms/$1" '{ path = $5; gsub(/&/, "", path) } index(path, p) == 1 { print $3 "\t" path; exit }'
 }
 
 # A key of this very version, so no notice comes up; CPU alarm 1 off.
@@ -84,7 +86,7 @@ fi
 
 # --- set up through the menu ----------------------------------------------------
 item=$(alarm_item "CPU Alarm 1")
-e2e_expect "switch item while off" "$item" "-${TAB}&Alarms/CPU Alarm 1 [ Off ]"
+e2e_expect "switch item while off" "$item" "-${TAB}Alarms/CPU Alarm 1 [ Off ]"
 e2e_driver menu-click "$W" "&Alarms/CPU Alarm 1 [ Off ]" >/dev/null || e2e_fail "cannot choose CPU Alarm 1"
 e2e_expect "switched on and saved" "$(wait_dword CPUAlarm_1 1)" "1"
 
@@ -102,8 +104,8 @@ e2e_expect "interval prompt" "$(sed -n "s/^prompt${TAB}//p" <<<"$answer")" \
   "Intert a value, usually not smaller then 30s."
 e2e_expect "interval offered" "$(sed -n "s/^shown${TAB}//p" <<<"$answer")" "10"
 e2e_expect "interval saved" "$(wait_dword CPUAlarm_1_Interval 10)" "10"
-e2e_expect "menu shows the alarm on" "$(alarm_item "CPU Alarm 1")" "checked${TAB}&Alarms/CPU Alarm 1 [ On ]"
-e2e_expect "menu shows the threshold" "$(alarm_item "CPU Usage >")" "-${TAB}&Alarms/CPU Usage >  ( 10% ) ..."
+e2e_expect "menu shows the alarm on" "$(alarm_item "CPU Alarm 1")" "checked${TAB}Alarms/CPU Alarm 1 [ On ]"
+e2e_expect "menu shows the threshold" "$(alarm_item "CPU Usage >")" "-${TAB}Alarms/CPU Usage >  ( 10% ) ..."
 
 # --- a busy processor past the firing tick ----------------------------------------
 bash -c 'end=$((SECONDS + '$((BUSY_SECONDS + 12))')); while [ "$SECONDS" -lt "$end" ]; do :; done' &
