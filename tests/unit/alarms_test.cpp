@@ -9,25 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "fakes/fake_sound_player.hpp"
 #include "toolkit/headless/headless_backend.hpp"
 
 namespace welmor {
 namespace {
-
-// Remembers what was played at which tick; can run code "while playing", as
-// the refresh timer runs while an error box of a failed sound is open.
-class FakeSoundPlayer : public SoundPlayer {
- public:
-  void PlayAlarmSound(const std::string& name, uint32_t flags) override {
-    EXPECT_EQ(flags, kSndAsync);
-    if (!heard.empty()) heard += ' ';
-    heard += std::to_string(tick) + ":" + name;
-    if (whilePlaying) whilePlaying();
-  }
-  int tick = 0;
-  std::string heard;
-  std::function<void()> whilePlaying;
-};
 
 Settings AllOff() {
   Settings s;

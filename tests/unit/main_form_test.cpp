@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "fakes/fake_magnet_platform.hpp"
+#include "fakes/fake_sound_player.hpp"
 #include "fakes/fake_system_probes.hpp"
 #include "fakes/fake_version_source.hpp"
 #include "fakes/fake_window_system.hpp"
@@ -54,6 +55,7 @@ class MainFormTest : public ::testing::Test {
     };
     services.localTimeText = [this] { return clockText; };
     services.magnetPlatform = &magnet;
+    services.soundPlayer = &sounds;
     form = &app->CreateForm<TfrmMain>(std::move(services));
     app->Run();
   }
@@ -80,6 +82,7 @@ class MainFormTest : public ::testing::Test {
   FakeWindowSystem windows;
   MemoryRegistry registry;
   FakeVersionSource version;
+  FakeSoundPlayer sounds;
   std::string clockText = "12:34:56";
   std::optional<ScopedSystemProbes> probes;
   std::optional<ScopedWindowSystem> windowSystem;
@@ -167,9 +170,9 @@ TEST_F(MainFormTest, ASavedPositionWhollyOffTheWorkAreaIsBroughtBackOnce) {
     int32_t top, left;
     Point expected;
   } cases[] = {
-      {100, 100000, {602, 100}}, {100, -100000, {0, 100}},     {-1500, -1500, {0, 0}},
-      {100, 2147483548, {602, 100}},                            // 2^31 - 100: left + width would overflow
-      {-10, 900, {900, -10}},    {-16, -421, {-421, -16}},      // partly on the area: as stored
+      {100, 100000, {602, 100}}, {100, -100000, {0, 100}},
+      {-1500, -1500, {0, 0}},    {100, 2147483548, {602, 100}},  // 2^31 - 100: left + width would overflow
+      {-10, 900, {900, -10}},    {-16, -421, {-421, -16}},       // partly on the area: as stored
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.left);
@@ -513,7 +516,7 @@ TEST_F(MainFormTest, ExitEndsTheProgramEvenWhenTheSaveIsRefused) {
 TEST_F(MainFormTest, AFailingStepOfShowingIsReportedAndTheRefreshStillStarts) {
   registry.PutString(kSettingsKeyPath, "Version", "3.8.0.1");  // asks for the upgrade
   registry.PutString(kSettingsKeyPath, "ContentPanels", "912");
-  registry.readOnly = true;                                    // which is refused
+  registry.readOnly = true;  // which is refused
   Start();
   EXPECT_EQ(backend.dialogs.Count("Information"), 1u);
   EXPECT_EQ(backend.dialogs.Count("Error"), 1u);
@@ -568,6 +571,29 @@ TEST_F(MainFormTest, StickySettingSwitchesTheHookedMagnetWhenShown) {
     form = nullptr;
     app.reset();
   }
+}
+
+TEST_F(MainFormTest, AlarmsSoundAtTheEndOfTheTickAndTheirCommandsSave) {
+  StoreVersionOnly();  // CPU alarm 1 on at 50 % for 10 ticks
+  cpu.SetSteadyUsage(60, 2);
+  memory.status.dwMemoryLoad = 37;
+  Start();
+  backend.dialogs.inputAnswers = {"40", "10"};
+  form->mnuRAM2AlarmClick(*form);
+  form->mnuRAM2ValueClick(*form);
+  form->mnuRAM2IntervalClick(*form);
+  EXPECT_EQ(registry.GetDword(kSettingsKeyPath, "RAMAlarm_2"), 1);
+  EXPECT_EQ(registry.GetDword(kSettingsKeyPath, "RAMAlarm_2_Value"), 40);
+  EXPECT_EQ(registry.GetDword(kSettingsKeyPath, "RAMAlarm_2_Interval"), 10);
+  std::string clockAtSound;  // the panels are written before the alarms run
+  sounds.whilePlaying = [&] { clockAtSound += Text(3) + " "; };
+  for (sounds.tick = 1; sounds.tick <= 11; ++sounds.tick) {
+    clockText = "tick " + std::to_string(sounds.tick);
+    Tick();
+  }
+  EXPECT_EQ(clockAtSound, "tick 10 tick 11 ");
+  // The first CPU figure is 0, so CPU alarm 1 starts counting at tick 2.
+  EXPECT_EQ(sounds.heard, "10:SOUND2 11:SOUND1");
 }
 
 }  // namespace
