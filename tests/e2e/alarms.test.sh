@@ -18,16 +18,6 @@ if [ ! -f "$E2E_WELMOR" ]; then
   e2e_finish
 fi
 
-BUSY_PID=
-stop_busy() {
-  if [ -n "$BUSY_PID" ]; then
-    kill "$BUSY_PID" 2>/dev/null
-    wait "$BUSY_PID" 2>/dev/null
-    BUSY_PID=
-  fi
-}
-trap 'stop_busy; e2e_cleanup' EXIT
-
 # registry_dword NAME: a DWORD of the settings key, in decimal.
 registry_dword() {
   e2e_reg_values "$SETTINGS_KEY" | awk -F'\t' -v n="$1" '$1 == n { print $3 }'
@@ -65,14 +55,9 @@ alarm_item() {
 }
 
 # A key of this very version, so no notice comes up; CPU alarm 1 off.
-VERSION=$(sed -n 's/^ *VALUE "FileVersion", "\([0-9.]*\)".*/\1/p' "$E2E_ROOT/res/welmor.rc")
 e2e_prefix alarms-winxp winxp || e2e_finish
 e2e_unmanaged_windows
-seeded=1
-[ -n "$VERSION" ] || seeded=0
-wine reg add "$SETTINGS_KEY" /v Version /d "$VERSION" /f >/dev/null 2>&1 || seeded=0
-wine reg add "$SETTINGS_KEY" /v CPUAlarm_1 /t REG_DWORD /d 0 /f >/dev/null 2>&1 || seeded=0
-if [ "$seeded" -ne 1 ]; then
+if ! e2e_seed_settings CPUAlarm_1 REG_DWORD 0; then
   e2e_fail "cannot write the settings key"
   e2e_finish
 fi
@@ -113,8 +98,7 @@ e2e_expect "menu shows the alarm on" "$(alarm_item "CPU Alarm 1")" "checked${TAB
 e2e_expect "menu shows the threshold" "$(alarm_item "CPU Usage >")" "-${TAB}Alarms/CPU Usage >  ( 10% ) ..."
 
 # --- a busy processor past the firing tick ----------------------------------------
-bash -c 'end=$((SECONDS + '$((BUSY_SECONDS + 12))')); while [ "$SECONDS" -lt "$end" ]; do :; done' &
-BUSY_PID=$!
+e2e_busy_start $((BUSY_SECONDS + 12))
 sleep 1.5 # the first tick after it counts the busy processor for a whole second
 # Panel 2 shows the CPU usage, panel 3 the clock, once a second.
 clocks=()
@@ -127,7 +111,7 @@ while [ "$SECONDS" -lt "$end" ]; do
   clocks+=("$(sed -n 3p <<<"$panels" | cut -f8)")
   sleep 0.5
 done
-stop_busy
+e2e_busy_stop
 distinct=$(printf '%s\n' "${clocks[@]}" | sort -u | wc -l)
 if [ "$distinct" -ge $((BUSY_SECONDS - 3)) ]; then
   e2e_pass "the clock panel kept updating ($distinct different times in $BUSY_SECONDS s)"

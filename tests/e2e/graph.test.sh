@@ -9,7 +9,6 @@ set -uo pipefail
 . "$(dirname "$0")/lib.sh"
 
 W=Welmor.exe
-SETTINGS_KEY='HKLM\Software\Brannic\Welmor'
 WIDTH=422
 HEIGHT=34
 PANEL_HEIGHT=17
@@ -25,16 +24,6 @@ if [ ! -f "$E2E_WELMOR" ]; then
   e2e_fail "$E2E_WELMOR is missing"
   e2e_finish
 fi
-
-BUSY_PID=
-stop_busy() {
-  if [ -n "$BUSY_PID" ]; then
-    kill "$BUSY_PID" 2>/dev/null
-    wait "$BUSY_PID" 2>/dev/null
-    BUSY_PID=
-  fi
-}
-trap 'stop_busy; e2e_cleanup' EXIT
 
 # chart_row VALUE: the pixel row of a value in the widget's chart, whose
 # lines put 98 on row 0 and 2 on row 17 (the chart's height); the exact
@@ -58,16 +47,8 @@ chart_row() {
 # from /proc/meminfo in its own way, so the panel is the only sure source of
 # where the line lies. CPU alarm 1 is on unless the key says otherwise; it
 # would sound after ten busy ticks.
-VERSION=$(sed -n 's/^ *VALUE "FileVersion", "\([0-9.]*\)".*/\1/p' "$E2E_ROOT/res/welmor.rc")
 e2e_prefix graph-winxp winxp || e2e_finish
-seeded=1
-[ -n "$VERSION" ] || seeded=0
-wine reg add "$SETTINGS_KEY" /v Version /d "$VERSION" /f >/dev/null 2>&1 || seeded=0
-wine reg add "$SETTINGS_KEY" /v GraphCPU /t REG_DWORD /d 1 /f >/dev/null 2>&1 || seeded=0
-wine reg add "$SETTINGS_KEY" /v GraphRAM /t REG_DWORD /d 1 /f >/dev/null 2>&1 || seeded=0
-wine reg add "$SETTINGS_KEY" /v ContentPanels /d 163 /f >/dev/null 2>&1 || seeded=0
-wine reg add "$SETTINGS_KEY" /v CPUAlarm_1 /t REG_DWORD /d 0 /f >/dev/null 2>&1 || seeded=0
-if [ "$seeded" -ne 1 ]; then
+if ! e2e_seed_settings GraphCPU REG_DWORD 1 GraphRAM REG_DWORD 1 ContentPanels REG_SZ 163 CPUAlarm_1 REG_DWORD 0; then
   e2e_fail "cannot write the settings key"
   e2e_finish
 fi
@@ -93,18 +74,17 @@ read -r left top _ <<<"$(e2e_field "$info" rect)"
 
 # One processor busy (bounded, in case the kill below never comes), so the
 # CPU line climbs off the bottom of the chart for a few ticks.
-bash -c 'end=$((SECONDS + '$((BUSY_SECONDS + 10))')); while [ "$SECONDS" -lt "$end" ]; do :; done' &
-BUSY_PID=$!
+e2e_busy_start $((BUSY_SECONDS + 10))
 sleep "$BUSY_SECONDS"
 
 shot=$E2E_BUILD/e2e-graph.png
 rm -f "$shot"
 if ! e2e_screenshot "$shot" "${WIDTH}x${HEIGHT}+${left:-0}+${top:-0}"; then
-  stop_busy
+  e2e_busy_stop
   e2e_fail "screenshot"
   e2e_finish
 fi
-stop_busy
+e2e_busy_stop
 panels=$(e2e_driver panels "$W" | awk -F'\t' '$4 == 0 && $7 == 1' | head -3)
 e2e_expect "screenshot size" "$(identify -format '%wx%h' "$shot")" "${WIDTH}x${HEIGHT}"
 

@@ -81,6 +81,7 @@ e2e_init() {
 
 e2e_cleanup() {
   local prefix
+  e2e_busy_stop
   for prefix in "${E2E_PREFIXES[@]}"; do
     WINEPREFIX=$prefix wineserver -k 2>/dev/null
   done
@@ -216,6 +217,21 @@ e2e_first_tick() {
 
 # --- the registry --------------------------------------------------------------
 
+# e2e_seed_settings [NAME TYPE DATA]...: writes the settings key of the
+# current prefix as this very version left it (its Version is the file
+# version of the build's resource script, so no notice comes up), with the
+# values given (TYPE REG_SZ or REG_DWORD); status 1 when a write failed.
+e2e_seed_settings() {
+  local key='HKLM\Software\Brannic\Welmor' version
+  version=$(sed -n 's/^ *VALUE "FileVersion", "\([0-9.]*\)".*/\1/p' "$E2E_ROOT/res/welmor.rc")
+  [ -n "$version" ] || return 1
+  wine reg add "$key" /v Version /d "$version" /f >/dev/null 2>&1 || return 1
+  while [ $# -ge 3 ]; do
+    wine reg add "$key" /v "$1" /t "$2" /d "$3" /f >/dev/null 2>&1 || return 1
+    shift 3
+  done
+}
+
 # e2e_reg_values KEY: the values of KEY in the current prefix as `reg query`
 # lists them, one "NAME<TAB>TYPE<TAB>DATA" line each, REG_DWORD data in
 # unsigned decimal; status 1 when the key does not exist.
@@ -240,6 +256,23 @@ e2e_park_pointer() {
   local size
   size=$(xdpyinfo | awk '/dimensions:/ { print $2; exit }')
   e2e_driver mouse-move $((${size%x*} - 1)) $((${size#*x} - 1))
+}
+
+# e2e_busy_start SECONDS: keeps one processor busy in the background, for
+# SECONDS at the most in case e2e_busy_stop never comes.
+E2E_BUSY_PID=
+e2e_busy_start() {
+  bash -c 'end=$((SECONDS + '"$1"')); while [ "$SECONDS" -lt "$end" ]; do :; done' &
+  E2E_BUSY_PID=$!
+}
+
+# e2e_busy_stop: ends the busy processor, if one runs.
+e2e_busy_stop() {
+  if [ -n "$E2E_BUSY_PID" ]; then
+    kill "$E2E_BUSY_PID" 2>/dev/null
+    wait "$E2E_BUSY_PID" 2>/dev/null
+    E2E_BUSY_PID=
+  fi
 }
 
 # e2e_screenshot FILE [WIDTHxHEIGHT+LEFT+TOP]: the display, or a part of it.
