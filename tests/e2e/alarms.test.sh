@@ -47,8 +47,7 @@ answer_input() {
 }
 
 # alarm_item PREFIX: the state and path, without access-key markers, of the
-# first "&Alarms" item whose caption starts with PREFIX, from a fresh listing
-# of the menu.
+# first "&Alarms" item whose caption starts with PREFIX.
 alarm_item() {
   e2e_driver menu "$W" |
     awk -F'\t' -v p="Alarms/$1" '{ path = $5; gsub(/&/, "", path) } index(path, p) == 1 { print $3 "\t" path; exit }'
@@ -94,8 +93,6 @@ e2e_expect "interval prompt" "$(sed -n "s/^prompt${TAB}//p" <<<"$answer")" \
   "Intert a value, usually not smaller then 30s."
 e2e_expect "interval offered" "$(sed -n "s/^shown${TAB}//p" <<<"$answer")" "10"
 e2e_expect "interval saved" "$(wait_dword CPUAlarm_1_Interval 10)" "10"
-e2e_expect "menu shows the alarm on" "$(alarm_item "CPU Alarm 1")" "checked${TAB}Alarms/CPU Alarm 1 [ On ]"
-e2e_expect "menu shows the threshold" "$(alarm_item "CPU Usage >")" "-${TAB}Alarms/CPU Usage >  ( 10% ) ..."
 
 # --- a busy processor past the firing tick ----------------------------------------
 e2e_busy_start $((BUSY_SECONDS + 12))
@@ -122,14 +119,6 @@ e2e_expect "usage stayed at 10 % or more while busy (else no tenth tick)" "${low
 info=$(e2e_driver window-info "$W" 2>/dev/null)
 e2e_expect "still running after the alarm" "$(e2e_field "$info" pid | grep -c .)" "1"
 e2e_expect "no box beside the widget" "$(e2e_field "$info" visible_windows)" "1"
-later=$(e2e_driver panels "$W" 2>/dev/null | awk -F'\t' '$4 == 0 && $7 == 1' | sed -n 3p | cut -f8)
-sleep 1.5
-latest=$(e2e_driver panels "$W" 2>/dev/null | awk -F'\t' '$4 == 0 && $7 == 1' | sed -n 3p | cut -f8)
-if [ -n "$latest" ] && [ "$latest" != "$later" ]; then
-  e2e_pass "the clock still moves after the busy spell"
-else
-  e2e_fail "the clock stood at '$later' / '$latest'"
-fi
 
 e2e_driver menu-click "$W" "E&xit" >/dev/null || e2e_fail "cannot choose Exit"
 e2e_wait_exit "$E2E_APP_PID" 15

@@ -1,7 +1,6 @@
 #pragma once
-// A sound player that writes down what it was asked to play, tick by tick;
-// it can run code "while playing", as the refresh timer runs while the error
-// box of a failed sound is open.
+// Writes down what it was asked to play, tick by tick, and can run code
+// while "playing".
 
 #include <gtest/gtest.h>
 
