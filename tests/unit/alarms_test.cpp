@@ -100,49 +100,40 @@ std::string Numbers(const Settings& s) {
 }
 
 TEST(AlarmDialogs, Answers) {
+  const char* const range = "Value not in allowed range ( 10 - 100 ).";
+  const char* const rangeS = "Value not in allowed range ( 10s - 1h ).";
+  const char* const nan = "Value not a number! Try again.";
+  const char* const same = "50/10 50/10 50/10 50/10";
   const std::string nines(12, '9');
   const struct {
     AlarmId alarm;
     bool interval;
     std::optional<std::string> typed;  // nullopt: Cancel
-    const char* caption;
     const char* numbers;
     const char* error;
   } answers[] = {
-      {AlarmId::CPU1, false, "9", "CPU Usage value for this alarm ...", "50/10 50/10 50/10 50/10",
-       "Value not in allowed range ( 10 - 100 )."},
-      {AlarmId::CPU1, false, "10", "CPU Usage value for this alarm ...", "10/10 50/10 50/10 50/10", nullptr},
-      {AlarmId::CPU2, false, "100", "CPU Usage value for this alarm ...", "50/10 100/10 50/10 50/10",
-       nullptr},
-      {AlarmId::RAM1, false, "101", "RAM Load value for this alarm ...", "50/10 50/10 50/10 50/10",
-       "Value not in allowed range ( 10 - 100 )."},
-      {AlarmId::RAM2, false, "", "RAM Load value for this alarm ...", "50/10 50/10 50/10 50/10",
-       "Value not a number! Try again."},
-      {AlarmId::RAM2, false, "+50", "RAM Load value for this alarm ...", "50/10 50/10 50/10 50/10",
-       "Value not a number! Try again."},
-      {AlarmId::RAM2, false, " 50", "RAM Load value for this alarm ...", "50/10 50/10 50/10 50/10",
-       "Value not a number! Try again."},
-      {AlarmId::RAM2, false, nines, "RAM Load value for this alarm ...", "50/10 50/10 50/10 50/10",
-       "Value not in allowed range ( 10 - 100 )."},
-      {AlarmId::RAM2, false, "000000000000075", "RAM Load value for this alarm ...",
-       "50/10 50/10 50/10 75/10", nullptr},
-      {AlarmId::RAM2, false, std::nullopt, "RAM Load value for this alarm ...", "50/10 50/10 50/10 50/10",
-       nullptr},
-      {AlarmId::CPU1, true, "9", "CPU Usage query interval for this alarm ...", "50/10 50/10 50/10 50/10",
-       "Value not in allowed range ( 10s - 1h )."},
-      {AlarmId::CPU2, true, "3600", "CPU Usage query interval for this alarm ...",
-       "50/10 50/3600 50/10 50/10", nullptr},
-      {AlarmId::RAM1, true, "3601", "RAM Load query interval for this alarm ...", "50/10 50/10 50/10 50/10",
-       "Value not in allowed range ( 10s - 1h )."},
-      {AlarmId::RAM2, true, nines, "RAM Load query interval for this alarm ...", "50/10 50/10 50/10 50/10",
-       "Value not in allowed range ( 10s - 1h )."},
-      {AlarmId::RAM2, true, "30s", "RAM Load query interval for this alarm ...", "50/10 50/10 50/10 50/10",
-       "Value not a number! Try again."},
-      {AlarmId::RAM2, true, "11", "RAM Load query interval for this alarm ...", "50/10 50/10 50/10 50/11",
-       nullptr},
+      {AlarmId::CPU1, false, "9", same, range},
+      {AlarmId::CPU1, false, "10", "10/10 50/10 50/10 50/10", nullptr},
+      {AlarmId::CPU2, false, "100", "50/10 100/10 50/10 50/10", nullptr},
+      {AlarmId::RAM1, false, "101", same, range},
+      {AlarmId::RAM2, false, "", same, nan},
+      {AlarmId::RAM2, false, "+50", same, nan},
+      {AlarmId::RAM2, false, " 50", same, nan},
+      {AlarmId::RAM2, false, nines, same, range},
+      {AlarmId::RAM2, false, "000000000000075", "50/10 50/10 50/10 75/10", nullptr},
+      {AlarmId::RAM2, false, std::nullopt, same, nullptr},
+      {AlarmId::CPU1, true, "9", same, rangeS},
+      {AlarmId::CPU2, true, "3600", "50/10 50/3600 50/10 50/10", nullptr},
+      {AlarmId::RAM1, true, "3601", same, rangeS},
+      {AlarmId::RAM2, true, nines, same, rangeS},
+      {AlarmId::RAM2, true, "30s", same, nan},
+      {AlarmId::RAM2, true, "11", "50/10 50/10 50/10 50/11", nullptr},
   };
   for (const auto& a : answers) {
-    SCOPED_TRACE(std::string(a.caption) + " " + a.typed.value_or("Cancel"));
+    const bool cpu = a.alarm == AlarmId::CPU1 || a.alarm == AlarmId::CPU2;
+    const std::string caption = std::string(cpu ? "CPU Usage" : "RAM Load") +
+                                (a.interval ? " query interval" : " value") + " for this alarm ...";
+    SCOPED_TRACE(caption + " " + a.typed.value_or("Cancel"));
     ScriptedDialogs dialogs;
     dialogs.inputAnswers.push_back(a.typed);
     Settings s = With("");
@@ -151,7 +142,7 @@ TEST(AlarmDialogs, Answers) {
     EXPECT_EQ(Numbers(s), a.numbers);
     EXPECT_EQ(saves, 1);
     ASSERT_EQ(dialogs.shown.size(), a.error ? 2u : 1u);
-    EXPECT_EQ(dialogs.shown[0].caption, a.caption);
+    EXPECT_EQ(dialogs.shown[0].caption, caption);
     EXPECT_EQ(dialogs.shown[0].text, a.interval ? "Intert a value, usually not smaller then 30s."
                                                 : "Intert a value, usually bigger then 60%.");
     if (a.error) {
