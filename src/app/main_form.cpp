@@ -76,6 +76,8 @@ void TfrmMain::BuildControls() {
   mnu->SetImages(imgs);
   mnu->OnPopup = [this](Component& s) { mnuPopup(s); };
   SetPopupMenu(mnu);
+  ColorDlg = &Make<ColorDialog>();
+  ColorDlg->SetName("ColorDlg");
 
   const int32_t panelLefts[] = {4, 149, 294};
   Label** panels[] = {&txt_1, &txt_2, &txt_3};
@@ -140,84 +142,6 @@ void TfrmMain::BuildControls() {
   screen.SetRight(true);
 }
 
-MenuItem& TfrmMain::AddItem(MenuItem& parent, const std::string& name, const std::string& caption,
-                            std::function<void(Component&)> onClick) {
-  MenuItem& item = Make<MenuItem>();
-  item.SetName(name);
-  item.SetCaption(caption);
-  if (onClick) item.OnClick = std::move(onClick);
-  parent.Add(item);
-  return item;
-}
-
-MenuItem& TfrmMain::AddSeparator(MenuItem& parent, const std::string& name, uint8_t group) {
-  MenuItem& item = AddItem(parent, name, "-");
-  item.SetGroupIndex(group);
-  return item;
-}
-
-void TfrmMain::BuildPanelsMenu(MenuItem& panels) {
-  using Handler = void (TfrmMain::*)(Component&);
-  // Per panel, in menu order; the "HDD Free Space" item only opens its
-  // drive sub-menu.
-  static const Handler kHandlers[kPanelCount][9] = {
-      {&TfrmMain::mnuShowFreeRAM_m_P1Click, &TfrmMain::mnuShowFreeRAM_p_P1Click,
-       &TfrmMain::mnuShowLoadedRAM_p_P1Click, &TfrmMain::mnuShowFreeSWAP_P1Click,
-       &TfrmMain::mnuShowTotalSWAP_P1Click, &TfrmMain::mnuShowCPUUsage_P1Click,
-       &TfrmMain::mnuShowClock_P1Click, nullptr, &TfrmMain::mnuShowWindowsUptime_P1Click},
-      {&TfrmMain::mnuShowFreeRAM_m_P2Click, &TfrmMain::mnuShowFreeRAM_p_P2Click,
-       &TfrmMain::mnuShowLoadedRAM_p_P2Click, &TfrmMain::mnuShowFreeSWAP_P2Click,
-       &TfrmMain::mnuShowTotalSWAP_P2Click, &TfrmMain::mnuShowCPUUsage_P2Click,
-       &TfrmMain::mnuShowClock_P2Click, nullptr, &TfrmMain::mnuShowWindowsUptime_P2Click},
-      {&TfrmMain::mnuShowFreeRAM_m_P3Click, &TfrmMain::mnuShowFreeRAM_p_P3Click,
-       &TfrmMain::mnuShowLoadedRAM_p_P3Click, &TfrmMain::mnuShowFreeSWAP_P3Click,
-       &TfrmMain::mnuShowTotalSWAP_P3Click, &TfrmMain::mnuShowCPUUsage_P3Click,
-       &TfrmMain::mnuShowClock_P3Click, nullptr, &TfrmMain::mnuShowWindowsUptime_P3Click},
-  };
-  // Separator names between and after the headings, as laid out at design.
-  static const char* const kAfterHeading[kPanelCount] = {"N7", "N12", "N13"};
-  static const char* const kAfterContents[kPanelCount - 1][2] = {{"N9", "N2"}, {"N6", "N4"}};
-
-  for (int k = 1; k <= kPanelCount; ++k) {
-    const auto headingGroup = static_cast<uint8_t>(k + 2);
-    const auto contentGroup = static_cast<uint8_t>(k + 3);
-    MenuItem& heading =
-        AddItem(panels, "mnuPanel" + std::to_string(k), "Panel " + std::to_string(k) + " Content");
-    heading.SetImageIndex(2);
-    heading.SetGroupIndex(headingGroup);
-    AddSeparator(panels, kAfterHeading[k - 1], headingGroup);
-    for (std::size_t c = 0; c < PanelContents().size(); ++c) {
-      const PanelContentInfo& info = PanelContents()[c];
-      const Handler handler = kHandlers[k - 1][c];
-      std::function<void(Component&)> onClick;
-      if (handler) onClick = [this, handler](Component& s) { (this->*handler)(s); };
-      MenuItem& item = AddItem(panels, info.namePrefix + std::to_string(k), info.caption, std::move(onClick));
-      item.SetRadioItem(true);
-      item.SetGroupIndex(contentGroup);
-    }
-    if (k < kPanelCount) {
-      AddSeparator(panels, kAfterContents[k - 1][0], contentGroup);
-      AddSeparator(panels, kAfterContents[k - 1][1], contentGroup);
-    }
-  }
-}
-
-void TfrmMain::BuildMenu() {
-  MenuItem& root = mnu->Items();
-  MenuItem& panels = AddItem(root, "mnuPanels", "&Panels");
-  panels.SetImageIndex(0);
-  BuildPanelsMenu(panels);
-
-  AddSeparator(root, "N14");
-  MenuItem& misc = AddItem(root, "mnuMisc", "&Misc.");
-  misc.SetImageIndex(0);
-  AddItem(misc, "mnuInstalation", "Run at StartUp", [this](Component& s) { mnuInstalationClick(s); });
-  AddItem(misc, "mnuSaveposition", "Save window position", [this](Component& s) { mnuSavePositionClick(s); });
-
-  AddSeparator(root, "N3").SetEnabled(false);
-  AddItem(root, "mnuClose", "E&xit", [this](Component& s) { mnuCloseClick(s); }).SetImageIndex(1);
-}
-
 void TfrmMain::CreateParams(CreateParamsRec& params) {
   Form::CreateParams(params);
   if (Slice(GetOSVersionText(), 5, 6) == "NT 5.1") params.windowClassStyle |= kClassStyleDropShadow;
@@ -273,25 +197,6 @@ void TfrmMain::FormShow(Component&) {
       },
   };
   for (const auto& step : steps) Application::Dispatch(step);
-}
-
-void TfrmMain::ApplyColors() {
-  const Settings& s = S();
-  for (int i = 1; i <= kPanelCount; ++i) {
-    if (Panels[i]) {
-      Panels[i]->SetFontColor(s.ColorT);
-      Panels[i]->SetColor(s.ColorBG);
-    }
-    if (Bars[i]) {
-      Bars[i]->SetBarColor(s.ColorB);
-      Bars[i]->SetStartColor(s.ColorB);
-      Bars[i]->SetFinalColor(s.ColorB);
-      Bars[i]->SetShapeColor(s.ColorBG);
-      Bars[i]->SetBackgroundColor(s.ColorBG);
-    }
-  }
-  gr->SetBgColor(s.ColorBG);
-  if (Application* app = Application::Current()) app->SetHintColor(s.ColorBG);
 }
 
 void TfrmMain::ApplyLayout() {
@@ -462,23 +367,6 @@ void TfrmMain::PanelMouseMove(Control& sender, bool buildTooltip) {
 void TfrmMain::txt_1MouseMove(Control& sender, uint32_t, int32_t, int32_t) { PanelMouseMove(sender, true); }
 
 void TfrmMain::grMouseMove(Control& sender, uint32_t, int32_t, int32_t) { PanelMouseMove(sender, false); }
-
-void TfrmMain::mnuPopup(Component&) {
-  const Settings& s = S();
-  if (auto* item = dynamic_cast<MenuItem*>(FindComponent("mnuInstalation"))) item->SetChecked(s.RunAtStartup);
-  if (auto* item = dynamic_cast<MenuItem*>(FindComponent("mnuSaveposition")))
-    item->SetChecked(s.SavePosition);
-  for (int k = 1; k <= kPanelCount; ++k) {
-    const auto content = PanelContentFromChar(StoredCharAt(s.ContentPanels, k, kDefaultContentPanels));
-    if (!content) continue;
-    for (const PanelContentInfo& info : PanelContents()) {
-      if (info.content != *content) continue;
-      if (auto* item = dynamic_cast<MenuItem*>(FindComponent(info.namePrefix + std::to_string(k)))) {
-        item->SetChecked(true);
-      }
-    }
-  }
-}
 
 void TfrmMain::SetPanelContent(int k, PanelContent content) {
   SetStoredCharAt(S().ContentPanels, k, static_cast<char>(content), kDefaultContentPanels);

@@ -17,6 +17,7 @@
 #include "controls/progress_bar.hpp"
 #include "settings/settings_store.hpp"
 #include "toolkit/application.hpp"
+#include "toolkit/color_dialog.hpp"
 #include "toolkit/form.hpp"
 #include "toolkit/label.hpp"
 #include "toolkit/menu.hpp"
@@ -65,11 +66,44 @@ class TfrmMain : public Form {
   void txt_1MouseMove(Control& sender, uint32_t shift, int32_t x, int32_t y);
   void grMouseMove(Control& sender, uint32_t shift, int32_t x, int32_t y);
 
-  // --- menu --------------------------------------------------------------------
+  // --- menu (main_menu.cpp builds it and marks it when it opens) ----------------
   void mnuPopup(Component& sender);
   void mnuCloseClick(Component& sender);
   void mnuInstalationClick(Component& sender);
   void mnuSavePositionClick(Component& sender);
+
+  // --- commands (main_commands.cpp) ---------------------------------------------
+  void mnuRefreshClick(Component& sender);
+  void mnuActive_GClick(Component& sender);
+  void mnuShowCPUUsage_GClick(Component& sender);
+  void mnuShowRAMUsage_GClick(Component& sender);
+  void mnuStickyClick(Component& sender);
+  void mnuShowProcessClick(Component& sender);
+
+  // --- colours (colours.cpp) -------------------------------------------------------
+  void mnuColorTextClick(Component& sender);
+  void mnuColorBarsClick(Component& sender);
+  void mnuColorBgClick(Component& sender);
+  void default1Click(Component& sender);
+
+  // --- alarms (main_alarms.cpp) ----------------------------------------------------
+  void mnuCPU1AlarmClick(Component& sender);
+  void mnuCPU1ValueClick(Component& sender);
+  void mnuCPU1IntervalClick(Component& sender);
+  void mnuCPU2AlarmClick(Component& sender);
+  void mnuCPU2ValueClick(Component& sender);
+  void mnuCPU2IntervalClick(Component& sender);
+  void mnuRAM1AlarmClick(Component& sender);
+  void mnuRAM1ValueClick(Component& sender);
+  void mnuRAM1IntervalClick(Component& sender);
+  void mnuRAM2AlarmClick(Component& sender);
+  void mnuRAM2ValueClick(Component& sender);
+  void mnuRAM2IntervalClick(Component& sender);
+
+  // --- other windows (main_windows.cpp) and the update check (main_update.cpp) ---
+  void mnuHistoryClick(Component& sender);
+  void mnuAboutClick(Component& sender);
+  void mnuUpdatesClick(Component& sender);
 
   void mnuShowFreeRAM_m_P1Click(Component&) { SetPanelContent(1, PanelContent::pcFreeRAMMb); }
   void mnuShowFreeRAM_p_P1Click(Component&) { SetPanelContent(1, PanelContent::pcFreeRAMPct); }
@@ -99,20 +133,6 @@ class TfrmMain : public Form {
   void mnuHDDFree_2_Click(Component& sender) { SetPanelDrive(2, sender); }
   void mnuHDDFree_3_Click(Component& sender) { SetPanelDrive(3, sender); }
 
-  // --- alarms (main_alarms.cpp) ---------------------------------------------------
-  void mnuCPU1AlarmClick(Component& sender);
-  void mnuCPU1ValueClick(Component& sender);
-  void mnuCPU1IntervalClick(Component& sender);
-  void mnuCPU2AlarmClick(Component& sender);
-  void mnuCPU2ValueClick(Component& sender);
-  void mnuCPU2IntervalClick(Component& sender);
-  void mnuRAM1AlarmClick(Component& sender);
-  void mnuRAM1ValueClick(Component& sender);
-  void mnuRAM1IntervalClick(Component& sender);
-  void mnuRAM2AlarmClick(Component& sender);
-  void mnuRAM2ValueClick(Component& sender);
-  void mnuRAM2IntervalClick(Component& sender);
-
   // --- state read by the other parts of the window and by tests ----------------
   int32_t CpuCount = 1;
   int32_t CpuUsage = 0;
@@ -139,6 +159,7 @@ class TfrmMain : public Form {
   PopupMenu* mnu = nullptr;
   ImageList* imgs = nullptr;
   TFormMagnet* frmMagnet = nullptr;
+  ColorDialog* ColorDlg = nullptr;
 
  private:
   void BuildControls();
@@ -147,14 +168,24 @@ class TfrmMain : public Form {
   MenuItem& AddItem(MenuItem& parent, const std::string& name, const std::string& caption,
                     std::function<void(Component&)> onClick = {});
   MenuItem& AddSeparator(MenuItem& parent, const std::string& name, uint8_t group = 0);
+  MenuItem* FindMenuItem(const std::string& name) const;
+  void SetMenuChecked(const std::string& name, bool on);
+  void MarkPanelContents();
+  void MarkAlarms();
+  // The magnet follows the Sticky setting.
+  void ApplySticky();
+  void AfterGraphCommand();
+  void ApplyTextColor();
+  void ApplyBarColor();
+  void ApplyBackgroundColor();
+  void PickColor(uint32_t Settings::*field, uint32_t Settings::*mustDiffer, const char* refusal,
+                 void (TfrmMain::*apply)());
   void BuildDriveMenus();
   void FillPanel(int k, int64_t availPhys, int64_t freePct, int64_t loadPct, int64_t availSwap,
                  int64_t totalSwap);
   void SetPanelContent(int k, PanelContent content);
   void SetPanelDrive(int k, Component& item);
   void PanelMouseMove(Control& sender, bool buildTooltip);
-  // The "Sticky window" setting switches the magnet.
-  void ApplySticky();
 
   MainFormServices services_;
   std::unique_ptr<SettingsStore> store_;

@@ -48,6 +48,11 @@ class Application {
   const std::string& Title() const { return title_; }
   void SetTitle(const std::string& t) { title_ = t; }
 
+  // The hint of what the user points at now; a highlighted menu item puts
+  // its hint here.
+  const std::string& Hint() const { return hint_; }
+  void SetHint(const std::string& h) { hint_ = h; }
+
   Color HintColor() const { return hintColor_; }
   void SetHintColor(Color c);
   uint32_t HintPause() const { return hintPause_; }
@@ -92,6 +97,7 @@ class Application {
  private:
   Backend& backend_;
   std::string title_;
+  std::string hint_;
   Color hintColor_ = 0x00E1FFFF;  // info background
   uint32_t hintPause_ = 500;
   uint32_t hintHidePause_ = 2500;

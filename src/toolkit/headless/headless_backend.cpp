@@ -68,7 +68,8 @@ std::string ScriptedDialogs::InputBox(const std::string& caption, const std::str
 }
 
 bool ScriptedDialogs::ChooseColor(Color& color) {
-  shown.push_back({"Color", "", ""});
+  // The colour the dialog opens with, in decimal.
+  shown.push_back({"Color", "", std::to_string(color)});
   if (colorAnswers.empty()) return false;
   const auto answer = colorAnswers.front();
   colorAnswers.pop_front();

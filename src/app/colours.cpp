@@ -1,0 +1,103 @@
+// The widget's three colours: text, bars and background. Picked through the
+// colour dialog, refused when they would vanish against the colour they must
+// stand out from, applied to every control that shows them, and saved.
+#include "app/main_form.hpp"
+#include "winutil/window_helpers.hpp"
+
+namespace welmor {
+
+namespace {
+
+constexpr Color kDefaultText = 0;
+constexpr Color kDefaultBars = 255;
+constexpr Color kDefaultBackground = 15780518;
+
+constexpr const char* kTextOnBackground =
+    "        Selected color is the same as background color,\r\n"
+    "so, you won`t be able to see the text, so select other color!";
+constexpr const char* kBarsOnBackground =
+    "        Selected color is the same as background color,\r\n"
+    "so, you won`t be able to see the bars, so select other color!";
+constexpr const char* kBackgroundUnderText =
+    "            Selected color is the same as text color,\r\n"
+    "so, you won`t be able to see the text, so select other color!";
+
+}  // namespace
+
+void TfrmMain::ApplyTextColor() {
+  for (int i = 1; i <= kPanelCount; ++i) {
+    if (Panels[i]) Panels[i]->SetFontColor(S().ColorT);
+  }
+}
+
+void TfrmMain::ApplyBarColor() {
+  const Color c = S().ColorB;
+  for (int i = 1; i <= kPanelCount; ++i) {
+    if (Bars[i]) Bars[i]->SetBarColor(c);
+  }
+  for (int i = 1; i <= kPanelCount; ++i) {
+    if (Bars[i]) Bars[i]->SetStartColor(c);
+  }
+  for (int i = 1; i <= kPanelCount; ++i) {
+    if (Bars[i]) Bars[i]->SetFinalColor(c);
+  }
+}
+
+void TfrmMain::ApplyBackgroundColor() {
+  const Color c = S().ColorBG;
+  for (int i = 1; i <= kPanelCount; ++i) {
+    if (Bars[i]) Bars[i]->SetShapeColor(c);
+  }
+  for (int i = 1; i <= kPanelCount; ++i) {
+    if (Bars[i]) Bars[i]->SetBackgroundColor(c);
+  }
+  for (int i = 1; i <= kPanelCount; ++i) {
+    if (Panels[i]) Panels[i]->SetColor(c);
+  }
+  gr->SetBgColor(c);
+  if (Application* app = Application::Current()) app->SetHintColor(c);
+}
+
+void TfrmMain::ApplyColors() {
+  ApplyTextColor();
+  ApplyBarColor();
+  ApplyBackgroundColor();
+}
+
+void TfrmMain::PickColor(uint32_t Settings::*field, uint32_t Settings::*mustDiffer, const char* refusal,
+                         void (TfrmMain::*apply)()) {
+  if (ColorDlg->Execute()) {
+    const Color c = ColorDlg->GetColor();
+    if ((c & 0x00FFFFFFu) == (S().*mustDiffer & 0x00FFFFFFu)) {
+      ShowMessageBox(refusal, true);
+    } else {
+      S().*field = c;
+      (this->*apply)();
+    }
+  }
+  // Saved whatever the user did, a cancelled or refused pick included.
+  store_->SaveSettings(false);
+}
+
+void TfrmMain::mnuColorTextClick(Component&) {
+  PickColor(&Settings::ColorT, &Settings::ColorBG, kTextOnBackground, &TfrmMain::ApplyTextColor);
+}
+
+void TfrmMain::mnuColorBarsClick(Component&) {
+  PickColor(&Settings::ColorB, &Settings::ColorBG, kBarsOnBackground, &TfrmMain::ApplyBarColor);
+}
+
+void TfrmMain::mnuColorBgClick(Component&) {
+  // Only the text is compared: a background like the bars is accepted.
+  PickColor(&Settings::ColorBG, &Settings::ColorT, kBackgroundUnderText, &TfrmMain::ApplyBackgroundColor);
+}
+
+void TfrmMain::default1Click(Component&) {
+  S().ColorT = kDefaultText;
+  S().ColorB = kDefaultBars;
+  S().ColorBG = kDefaultBackground;
+  ApplyColors();
+  store_->SaveSettings(false);
+}
+
+}  // namespace welmor

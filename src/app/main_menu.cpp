@@ -1,0 +1,252 @@
+// The context menu: its item tree, and the marks and captions it takes from
+// the settings each time it opens.
+#include <string>
+#include <utility>
+
+#include "app/main_form.hpp"
+
+namespace welmor {
+
+namespace {
+
+using Handler = void (TfrmMain::*)(Component&);
+
+// One item of the tree below the panel contents, in menu order. A nested
+// item belongs to the last top-level item above it.
+struct MenuEntry {
+  bool nested;
+  const char* name;
+  const char* caption;  // as designed; the opening handler rewrites some
+  int32_t image = -1;
+  Handler onClick = nullptr;
+  bool enabled = true;
+};
+
+const MenuEntry kMenuTree[] = {
+    {false, "mnuPanels", "&Panels", 0},  // its items come from BuildPanelsMenu
+    {false, "N1", "-"},
+    {false, "mnuGraph", "&Graphs", 0},
+    {true, "mnuActive_G", "Active", -1, &TfrmMain::mnuActive_GClick},
+    {true, "N10", "-"},
+    {true, "mnuShowCPUUsage_G", "CPU Usage (red)", -1, &TfrmMain::mnuShowCPUUsage_GClick},
+    {true, "mnuShowRAMUsage_G", "RAM Usage (yellow)", -1, &TfrmMain::mnuShowRAMUsage_GClick},
+    {false, "N8", "-"},
+    {false, "mnuAlarms", "&Alarms", 0},
+    {true, "mnuCPU1Alarm", "CPU Alarm 1", 2, &TfrmMain::mnuCPU1AlarmClick},
+    {true, "N17", "-"},
+    {true, "mnuCPU1Value", "CPU Usage > 50% ...", -1, &TfrmMain::mnuCPU1ValueClick},
+    {true, "mnuCPU1Interval", "Query interval ( 30s )... ", -1, &TfrmMain::mnuCPU1IntervalClick},
+    {true, "N18", "-"},
+    {true, "N20", "-"},
+    {true, "mnuCPU2Alarm", "CPU Alarm 2", 2, &TfrmMain::mnuCPU2AlarmClick},
+    {true, "N21", "-"},
+    {true, "mnuCPU2Value", "CPU Usage < 50% ...", -1, &TfrmMain::mnuCPU2ValueClick},
+    {true, "mnuCPU2Interval", "Query interval ( 30s ) ...", -1, &TfrmMain::mnuCPU2IntervalClick},
+    {true, "N19", "-"},
+    {true, "N27", "-"},
+    {true, "N22", "-"},
+    {true, "mnuRAM1Alarm", "RAM Alarm 1", 2, &TfrmMain::mnuRAM1AlarmClick},
+    {true, "N23", "-"},
+    {true, "mnuRAM1Value", "RAM Load > 50% ...", -1, &TfrmMain::mnuRAM1ValueClick},
+    {true, "mnuRAM1Interval", "Query interval ( 10s ) ... ", -1, &TfrmMain::mnuRAM1IntervalClick},
+    {true, "N24", "-"},
+    {true, "N25", "-"},
+    {true, "mnuRAM2Alarm", "RAM Alarm 2", 2, &TfrmMain::mnuRAM2AlarmClick},
+    {true, "N26", "-"},
+    {true, "mnuRAM2Value", "RAM Load < 50% ...", -1, &TfrmMain::mnuRAM2ValueClick},
+    {true, "mnuRAM2Interval", "Query interval ( 10s ) ...", -1, &TfrmMain::mnuRAM2IntervalClick},
+    {false, "N16", "-"},
+    {false, "mnuSetColor", "&Colors", 0},
+    {true, "mnuColorText", "Text", -1, &TfrmMain::mnuColorTextClick},
+    {true, "mnuColorBars", "Progress Bars", -1, &TfrmMain::mnuColorBarsClick},
+    {true, "mnuColorBg", "Background", -1, &TfrmMain::mnuColorBgClick},
+    {true, "N15", "-"},
+    {true, "default1", "Default", -1, &TfrmMain::default1Click},
+    {false, "N14", "-"},
+    {false, "mnuMisc", "&Misc.", 0},
+    {true, "mnuInstalation", "Run at StartUp", -1, &TfrmMain::mnuInstalationClick},
+    {true, "mnuSticky", "Sticky window", -1, &TfrmMain::mnuStickyClick},
+    {true, "mnuShowProcess", "Show processes", -1, &TfrmMain::mnuShowProcessClick},
+    {true, "mnuRefresh", "Refresh ( sec.) ...", -1, &TfrmMain::mnuRefreshClick},
+    // Nothing enables the update check; its command stays out of reach.
+    {true, "mnuUpdates", "Check for updates", -1, &TfrmMain::mnuUpdatesClick, false},
+    {true, "mnuSaveposition", "Save window position", -1, &TfrmMain::mnuSavePositionClick},
+    {false, "N5", "-", -1, nullptr, false},
+    {false, "mnuHistory", "&History", -1, &TfrmMain::mnuHistoryClick},
+    {false, "mnuAbout", "A&bout", -1, &TfrmMain::mnuAboutClick},
+    {false, "N3", "-", -1, nullptr, false},
+    {false, "mnuClose", "E&xit", 1, &TfrmMain::mnuCloseClick},
+};
+
+constexpr const char* kShowProcessHint = "Show active processes on hint";
+
+// The items of one alarm and the texts the menu shows for it.
+struct AlarmMenu {
+  const char* switchItem;
+  const char* valueItem;
+  const char* intervalItem;
+  const char* title;        // switch caption before " [ On ]" / " [ Off ]"
+  const char* valuePrefix;  // value caption before the threshold
+  const char* hintStart;    // hint before the threshold
+  bool Settings::*on;
+  int32_t Settings::*threshold;
+  int32_t Settings::*interval;
+};
+
+const AlarmMenu kAlarmMenus[] = {
+    {"mnuCPU1Alarm", "mnuCPU1Value", "mnuCPU1Interval", "CPU Alarm 1", "CPU Usage >  ( ",
+     "if CPU Usage is bigger then ", &Settings::CPUAlarm_1, &Settings::CPUAlarm_1_Value,
+     &Settings::CPUAlarm_1_Interval},
+    {"mnuCPU2Alarm", "mnuCPU2Value", "mnuCPU2Interval", "CPU Alarm 2", "CPU Usage <  ( ",
+     "if CPU Usage is smaller then ", &Settings::CPUAlarm_2, &Settings::CPUAlarm_2_Value,
+     &Settings::CPUAlarm_2_Interval},
+    {"mnuRAM1Alarm", "mnuRAM1Value", "mnuRAM1Interval", "RAM Alarm 1", "RAM Load >  ( ",
+     "if RAM Load is bigger then ", &Settings::RAMAlarm_1, &Settings::RAMAlarm_1_Value,
+     &Settings::RAMAlarm_1_Interval},
+    {"mnuRAM2Alarm", "mnuRAM2Value", "mnuRAM2Interval", "RAM Alarm 2", "RAM Load <  ( ",
+     "if RAM Load is smaller then ", &Settings::RAMAlarm_2, &Settings::RAMAlarm_2_Value,
+     &Settings::RAMAlarm_2_Interval},
+};
+
+}  // namespace
+
+MenuItem& TfrmMain::AddItem(MenuItem& parent, const std::string& name, const std::string& caption,
+                            std::function<void(Component&)> onClick) {
+  MenuItem& item = Make<MenuItem>();
+  item.SetName(name);
+  item.SetCaption(caption);
+  if (onClick) item.OnClick = std::move(onClick);
+  parent.Add(item);
+  return item;
+}
+
+MenuItem& TfrmMain::AddSeparator(MenuItem& parent, const std::string& name, uint8_t group) {
+  MenuItem& item = AddItem(parent, name, "-");
+  item.SetGroupIndex(group);
+  return item;
+}
+
+MenuItem* TfrmMain::FindMenuItem(const std::string& name) const {
+  return dynamic_cast<MenuItem*>(FindComponent(name));
+}
+
+void TfrmMain::SetMenuChecked(const std::string& name, bool on) {
+  if (MenuItem* item = FindMenuItem(name)) item->SetChecked(on);
+}
+
+void TfrmMain::BuildPanelsMenu(MenuItem& panels) {
+  // Per panel, in menu order; the "HDD Free Space" item only opens its
+  // drive sub-menu.
+  static const Handler kHandlers[kPanelCount][9] = {
+      {&TfrmMain::mnuShowFreeRAM_m_P1Click, &TfrmMain::mnuShowFreeRAM_p_P1Click,
+       &TfrmMain::mnuShowLoadedRAM_p_P1Click, &TfrmMain::mnuShowFreeSWAP_P1Click,
+       &TfrmMain::mnuShowTotalSWAP_P1Click, &TfrmMain::mnuShowCPUUsage_P1Click,
+       &TfrmMain::mnuShowClock_P1Click, nullptr, &TfrmMain::mnuShowWindowsUptime_P1Click},
+      {&TfrmMain::mnuShowFreeRAM_m_P2Click, &TfrmMain::mnuShowFreeRAM_p_P2Click,
+       &TfrmMain::mnuShowLoadedRAM_p_P2Click, &TfrmMain::mnuShowFreeSWAP_P2Click,
+       &TfrmMain::mnuShowTotalSWAP_P2Click, &TfrmMain::mnuShowCPUUsage_P2Click,
+       &TfrmMain::mnuShowClock_P2Click, nullptr, &TfrmMain::mnuShowWindowsUptime_P2Click},
+      {&TfrmMain::mnuShowFreeRAM_m_P3Click, &TfrmMain::mnuShowFreeRAM_p_P3Click,
+       &TfrmMain::mnuShowLoadedRAM_p_P3Click, &TfrmMain::mnuShowFreeSWAP_P3Click,
+       &TfrmMain::mnuShowTotalSWAP_P3Click, &TfrmMain::mnuShowCPUUsage_P3Click,
+       &TfrmMain::mnuShowClock_P3Click, nullptr, &TfrmMain::mnuShowWindowsUptime_P3Click},
+  };
+  // Separator names between and after the headings, as laid out at design.
+  static const char* const kAfterHeading[kPanelCount] = {"N7", "N12", "N13"};
+  static const char* const kAfterContents[kPanelCount - 1][2] = {{"N9", "N2"}, {"N6", "N4"}};
+
+  for (int k = 1; k <= kPanelCount; ++k) {
+    // The menu system wants group numbers that only rise from top to bottom.
+    const auto headingGroup = static_cast<uint8_t>(k + 2);
+    const auto contentGroup = static_cast<uint8_t>(k + 3);
+    MenuItem& heading =
+        AddItem(panels, "mnuPanel" + std::to_string(k), "Panel " + std::to_string(k) + " Content");
+    heading.SetImageIndex(2);
+    heading.SetGroupIndex(headingGroup);
+    AddSeparator(panels, kAfterHeading[k - 1], headingGroup);
+    for (std::size_t c = 0; c < PanelContents().size(); ++c) {
+      const PanelContentInfo& info = PanelContents()[c];
+      const Handler handler = kHandlers[k - 1][c];
+      std::function<void(Component&)> onClick;
+      if (handler) onClick = [this, handler](Component& s) { (this->*handler)(s); };
+      MenuItem& item = AddItem(panels, info.namePrefix + std::to_string(k), info.caption, std::move(onClick));
+      item.SetRadioItem(true);
+      item.SetGroupIndex(contentGroup);
+    }
+    if (k < kPanelCount) {
+      AddSeparator(panels, kAfterContents[k - 1][0], contentGroup);
+      AddSeparator(panels, kAfterContents[k - 1][1], contentGroup);
+    }
+  }
+}
+
+void TfrmMain::BuildMenu() {
+  MenuItem& root = mnu->Items();
+  MenuItem* head = &root;
+  for (const MenuEntry& entry : kMenuTree) {
+    std::function<void(Component&)> onClick;
+    if (entry.onClick) onClick = [this, handler = entry.onClick](Component& s) { (this->*handler)(s); };
+    MenuItem& item = AddItem(entry.nested ? *head : root, entry.name, entry.caption, std::move(onClick));
+    item.SetImageIndex(entry.image);
+    item.SetEnabled(entry.enabled);
+    if (!entry.nested) head = &item;
+  }
+  if (MenuItem* panels = FindMenuItem("mnuPanels")) BuildPanelsMenu(*panels);
+  if (MenuItem* item = FindMenuItem("mnuShowProcess")) item->SetHint(kShowProcessHint);
+}
+
+void TfrmMain::mnuPopup(Component&) {
+  const Settings& s = S();
+  SetMenuChecked("mnuInstalation", s.RunAtStartup);
+  SetMenuChecked("mnuSticky", s.Sticky);
+  SetMenuChecked("mnuShowProcess", s.ShowProcesses);
+  if (MenuItem* updates = FindMenuItem("mnuUpdates")) {
+    if (updates->Enabled()) updates->SetChecked(s.AutoUpdate);
+    updates->SetCaption(s.AutoUpdate ? "Check for updates [ on StartUp ]" : "Check for updates [ Manual ]");
+  }
+  if (MenuItem* refresh = FindMenuItem("mnuRefresh")) {
+    refresh->SetCaption("Refresh  (" + std::to_string(s.Interval) + " sec) ...");
+  }
+  SetMenuChecked("mnuSaveposition", s.SavePosition);
+  MarkPanelContents();
+  SetMenuChecked("mnuActive_G", s.GraphCPU || s.GraphRAM);
+  SetMenuChecked("mnuShowCPUUsage_G", s.GraphCPU);
+  SetMenuChecked("mnuShowRAMUsage_G", s.GraphRAM);
+  MarkAlarms();
+}
+
+void TfrmMain::MarkPanelContents() {
+  const Settings& s = S();
+  for (int k = 1; k <= kPanelCount; ++k) {
+    const auto content = PanelContentFromChar(StoredCharAt(s.ContentPanels, k, kDefaultContentPanels));
+    if (!content) continue;  // any other character leaves the marks as they were
+    for (const PanelContentInfo& info : PanelContents()) {
+      if (info.content == *content) SetMenuChecked(info.namePrefix + std::to_string(k), true);
+    }
+  }
+}
+
+void TfrmMain::MarkAlarms() {
+  const Settings& s = S();
+  for (const AlarmMenu& alarm : kAlarmMenus) {
+    const bool on = s.*alarm.on;
+    const std::string threshold = std::to_string(s.*alarm.threshold);
+    const std::string interval = std::to_string(s.*alarm.interval);
+    const std::string hint = alarm.hintStart + threshold + "% for " + interval + "sec then sound the alarm.";
+    if (MenuItem* item = FindMenuItem(alarm.switchItem)) {
+      item->SetChecked(on);
+      item->SetCaption(std::string(alarm.title) + (on ? " [ On ]" : " [ Off ]"));
+      item->SetHint(hint);
+    }
+    if (MenuItem* item = FindMenuItem(alarm.valueItem)) {
+      item->SetCaption(alarm.valuePrefix + threshold + "% ) ...");
+      item->SetHint(hint);
+    }
+    if (MenuItem* item = FindMenuItem(alarm.intervalItem)) {
+      item->SetCaption("Query Interval  ( " + interval + "s ) ...");
+      item->SetHint(hint);
+    }
+  }
+}
+
+}  // namespace welmor
