@@ -5,92 +5,15 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
-
-#include "fakes/fake_magnet_platform.hpp"
-#include "fakes/fake_sound_player.hpp"
-#include "fakes/fake_system_probes.hpp"
-#include "fakes/fake_version_source.hpp"
-#include "fakes/fake_window_system.hpp"
-#include "fakes/memory_registry.hpp"
-#include "toolkit/headless/headless_backend.hpp"
-#include "winutil/window_system.hpp"
+#include "unit/main_form_fixture.hpp"
 
 namespace welmor {
 namespace {
 
-constexpr uint64_t kMiB = 1024ull * 1024ull;
-constexpr uint64_t kGiB = 1024ull * kMiB;
-constexpr Color kSkyBlue = 0xF0CAA6;
-
-class MainFormTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    version.SetEnglishTable("3.9.5.15");
-    memory.status.dwMemoryLoad = 37;
-    memory.status.ullTotalPhys = 4 * kGiB;
-    memory.status.ullAvailPhys = kGiB + 512 * kMiB;
-    memory.status.ullTotalPageFile = 3 * kGiB + 512 * kMiB;
-    memory.status.ullAvailPageFile = 2 * kGiB;
-    cpu.processorCount = 2;
-    cpu.SetSteadyUsage(25, 2);
-    drives.Add('A', 2);
-    drives.Add('C', kDriveFixed, 5 * kGiB);
-    drives.Add('D', 5);
-    drives.Add('E', kDriveFixed, 1024);
-    ticks.ticks = 90061000;
-    probes.emplace(SystemProbes{&memory, &cpu, &os, &ticks, &drives, &processes});
-    windowSystem.emplace(windows);
-  }
-
-  // Settings as a running version left them: every start value.
-  void StoreVersionOnly() { registry.PutString(kSettingsKeyPath, "Version", "3.9.5.15"); }
-
-  void Start() {
-    app = std::make_unique<Application>(backend);
-    MainFormServices services;
-    services.versionSource = &version;
-    services.makeSettingsStore = [this](SettingsHooks hooks) {
-      return std::make_unique<SettingsStore>(registry.Factory(), std::move(hooks));
-    };
-    services.localTimeText = [this] { return clockText; };
-    services.magnetPlatform = &magnet;
-    services.soundPlayer = &sounds;
-    form = &app->CreateForm<TfrmMain>(std::move(services));
-    app->Run();
-  }
-
-  MenuItem& Item(const std::string& name) {
-    auto* item = dynamic_cast<MenuItem*>(form->FindComponent(name));
-    if (!item) {
-      ADD_FAILURE() << "no menu item " << name;
-      static MenuItem none(nullptr);
-      return none;
-    }
-    return *item;
-  }
-
-  void Tick() { form->trm->Tick(); }
-  std::string Text(int k) { return form->Panels[k]->Caption(); }
-
-  FakeMemorySource memory;
-  FakeCpuReadings cpu;
-  FakeOsVersionSource os;
-  FakeTickSource ticks;
-  FakeDriveSource drives;
-  FakeProcessSource processes;
-  FakeWindowSystem windows;
-  MemoryRegistry registry;
-  FakeVersionSource version;
-  FakeSoundPlayer sounds;
-  std::string clockText = "12:34:56";
-  std::optional<ScopedSystemProbes> probes;
-  std::optional<ScopedWindowSystem> windowSystem;
-  FakeMagnetPlatform magnet;
-  HeadlessBackend backend;
-  std::unique_ptr<Application> app;
-  TfrmMain* form = nullptr;
-};
+using testenv::kGiB;
+using testenv::kMiB;
+using testenv::kSkyBlue;
+using MainFormTest = testenv::MainFormTest;
 
 TEST_F(MainFormTest, LaysOutThreePanelsWithBarsInA422By17Window) {
   StoreVersionOnly();
@@ -323,35 +246,6 @@ TEST_F(MainFormTest, WithoutFixedDrivesTheDriveMenusStayEmpty) {
   EXPECT_EQ(Item("mnuHDDFreeSpace_P1").Count(), 0u);
 }
 
-TEST_F(MainFormTest, PanelsMenuHasThreeHeadingsAnd27ContentItemsInRadioGroups) {
-  StoreVersionOnly();
-  Start();
-  MenuItem& panels = Item("mnuPanels");
-  EXPECT_EQ(panels.Caption(), "&Panels");
-  std::vector<std::string> names;
-  for (const MenuItem* item : panels.Items()) names.push_back(item->Name());
-  const std::vector<std::string> expectedStart = {"mnuPanel1", "N7", "mnuShowFreeRAM_m_P1",
-                                                  "mnuShowFreeRAM_p_P1"};
-  ASSERT_EQ(names.size(), 3u + 3u + 27u + 4u);
-  EXPECT_TRUE(std::equal(expectedStart.begin(), expectedStart.end(), names.begin()));
-  EXPECT_EQ(names[11], "N9");
-  EXPECT_EQ(names[12], "N2");
-  EXPECT_EQ(names[13], "mnuPanel2");
-  int radios = 0;
-  uint8_t lastGroup = 0;
-  for (const MenuItem* item : panels.Items()) {
-    EXPECT_GE(item->GroupIndex(), lastGroup) << item->Name();  // groups only rise
-    lastGroup = item->GroupIndex();
-    if (item->RadioItem()) ++radios;
-  }
-  EXPECT_EQ(radios, 27);
-  EXPECT_EQ(Item("mnuPanel2").Caption(), "Panel 2 Content");
-  EXPECT_EQ(Item("mnuPanel2").GroupIndex(), 4);
-  EXPECT_EQ(Item("mnuShowClock_P3").GroupIndex(), 6);
-  EXPECT_EQ(Item("mnuShowCPUUsage_P1").Caption(), "CPU Usage (%)");
-  EXPECT_EQ(Item("mnuClose").Caption(), "E&xit");
-}
-
 TEST_F(MainFormTest, ContentCommandsChangeOnlyTheirPanelAndSaveNothing) {
   StoreVersionOnly();
   Start();
@@ -364,21 +258,6 @@ TEST_F(MainFormTest, ContentCommandsChangeOnlyTheirPanelAndSaveNothing) {
   // The panel heading does nothing.
   Item("mnuPanel1").Click();
   EXPECT_EQ(form->S().ContentPanels, "295");
-}
-
-TEST_F(MainFormTest, OpeningTheMenuMarksEachPanelsContent) {
-  StoreVersionOnly();
-  Start();
-  form->mnu->Popup(10, 10);
-  EXPECT_TRUE(Item("mnuShowFreeRAM_m_P1").Checked());
-  EXPECT_TRUE(Item("mnuShowCPUUsage_P2").Checked());
-  EXPECT_TRUE(Item("mnuShowClock_P3").Checked());
-  EXPECT_FALSE(Item("mnuShowClock_P1").Checked());
-  form->S().ContentPanels = "867";
-  form->mnu->Popup(10, 10);
-  EXPECT_TRUE(Item("mnuHDDFreeSpace_P1").Checked());
-  EXPECT_FALSE(Item("mnuShowFreeRAM_m_P1").Checked());
-  EXPECT_TRUE(Item("mnuSaveposition").Checked());
 }
 
 TEST_F(MainFormTest, TooltipListsTheProcessesWhoseWorkingSetCanBeRead) {

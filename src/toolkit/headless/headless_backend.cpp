@@ -39,12 +39,12 @@ const char* KindName(DialogKind kind) {
 }  // namespace
 
 void ScriptedDialogs::Message(DialogKind kind, const std::string& text) {
-  shown.push_back({KindName(kind), KindName(kind), text});
+  shown.push_back({KindName(kind), KindName(kind), text, ""});
   if (whileOpen) whileOpen();
 }
 
 bool ScriptedDialogs::Confirm(const std::string& text) {
-  shown.push_back({"Confirm", kConfirmCaption, text});
+  shown.push_back({"Confirm", kConfirmCaption, text, ""});
   if (whileOpen) whileOpen();
   if (confirmAnswers.empty()) return false;
   const bool answer = confirmAnswers.front();
@@ -53,13 +53,13 @@ bool ScriptedDialogs::Confirm(const std::string& text) {
 }
 
 void ScriptedDialogs::MessageBox(const std::string& text, const std::string& caption) {
-  shown.push_back({"Box", caption, text});
+  shown.push_back({"Box", caption, text, ""});
   if (whileOpen) whileOpen();
 }
 
 std::string ScriptedDialogs::InputBox(const std::string& caption, const std::string& prompt,
                                       const std::string& defaultText) {
-  shown.push_back({"Input", caption, prompt});
+  shown.push_back({"Input", caption, prompt, defaultText});
   if (whileOpen) whileOpen();
   if (inputAnswers.empty()) return defaultText;
   const auto answer = inputAnswers.front();
@@ -68,8 +68,7 @@ std::string ScriptedDialogs::InputBox(const std::string& caption, const std::str
 }
 
 bool ScriptedDialogs::ChooseColor(Color& color) {
-  // The colour the dialog opens with, in decimal.
-  shown.push_back({"Color", "", std::to_string(color)});
+  shown.push_back({"Color", "", "", std::to_string(color)});
   if (colorAnswers.empty()) return false;
   const auto answer = colorAnswers.front();
   colorAnswers.pop_front();

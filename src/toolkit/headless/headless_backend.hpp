@@ -22,6 +22,8 @@ class ScriptedDialogs : public Dialogs {
     std::string kind;  // "Error", "Information", "Confirm", "Box", "Input", "Color"
     std::string caption;
     std::string text;
+    // The input box's default text; the colour the colour dialog opens with.
+    std::string value;
   };
   std::vector<Shown> shown;
   // Answers, used front first. An input answer of nullopt is Cancel; when a
