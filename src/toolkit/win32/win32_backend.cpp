@@ -12,6 +12,7 @@
 #include "toolkit/win32/gdi_text_renderer.hpp"
 #include "toolkit/win32/label_window.hpp"
 #include "toolkit/win32/menu_builder.hpp"
+#include "toolkit/win32/menu_hints.hpp"
 #include "toolkit/win32/timer_window.hpp"
 #include "toolkit/win32/tooltips.hpp"
 #include "toolkit/win32/win32_context.hpp"
@@ -78,6 +79,7 @@ class Win32BackendImpl final : public Win32Backend {
     if (window == nullptr) window = appWindow_->Handle();
     // Without this the menu does not close when the user clicks elsewhere.
     ::SetForegroundWindow(window);
+    const MenuHintWatch hints(native);
     const UINT chosen = static_cast<UINT>(::TrackPopupMenu(native.menu.get(),
                                                            TPM_CENTERALIGN | TPM_RETURNCMD | TPM_RIGHTBUTTON,
                                                            screen.x, screen.y, 0, window, nullptr));
