@@ -57,7 +57,7 @@ class Win32Menu : public testenv::Win32Toolkit {
 TEST_F(Win32Menu, ItemsKeepTheirOrderCaptionsMarksAndStates) {
   MenuItem& graphs = Add(Root(), "&Graphs");
   Add(Root(), "-");
-  Add(Root(), "-");  // two separators in a row both stay
+  Add(Root(), "-").SetEnabled(false);  // two separators in a row both stay
   MenuItem& sticky = Add(Root(), "Sticky window");
   sticky.SetChecked(true);
   MenuItem& update = Add(Root(), "Check for update");
@@ -76,6 +76,8 @@ TEST_F(Win32Menu, ItemsKeepTheirOrderCaptionsMarksAndStates) {
   EXPECT_EQ(native.ItemForCommand(first.id), &graphs);
   EXPECT_NE(Inspect(m, 1).type & MFT_SEPARATOR, 0u);
   EXPECT_NE(Inspect(m, 2).type & MFT_SEPARATOR, 0u);
+  EXPECT_EQ(Inspect(m, 1).state & MFS_GRAYED, 0u);
+  EXPECT_NE(Inspect(m, 2).state & MFS_GRAYED, 0u);
 
   const ItemInfo checked = Inspect(m, 3);
   EXPECT_EQ(checked.text, "&Sticky window");  // automatic access key

@@ -33,8 +33,9 @@ class Builder {
     MENUITEMINFOA mii{};
     mii.cbSize = sizeof(mii);
     if (item.IsSeparator()) {
-      mii.fMask = MIIM_FTYPE;
+      mii.fMask = MIIM_FTYPE | MIIM_STATE;
       mii.fType = MFT_SEPARATOR;
+      mii.fState = item.Enabled() ? 0 : MFS_GRAYED;
       return ::InsertMenuItemA(target, position, TRUE, &mii) != 0;
     }
     std::string text = caption;

@@ -39,11 +39,17 @@ constexpr char kUsage[] =
     "  menu-close TARGET                 close the open menu with Escape\n"
     "  menu-click TARGET PATH [OPTIONS]  open the menu and choose PATH (\"&Graphs/Active\";\n"
     "                                    '&' markers are ignored, a '/' inside a caption is \\/)\n"
+    "  menu-show TARGET PATH [OPTIONS]   open the menu and the sub-menus along PATH, leave them open\n"
     "      OPTIONS: --input (a real right click with SendInput instead of posted\n"
     "               messages), --at X Y (client point; default the centre)\n"
     "  msgbox TARGET CAPTION TIMEOUT_MS  wait for a message box; prints: text TEXT, button TEXT...\n"
     "  msgbox-press TARGET CAPTION BUTTON [TIMEOUT_MS]\n"
     "                                    press a button ('&' ignored) and wait for the box to go\n"
+    "  dialog TARGET CAPTION TIMEOUT_MS  wait for a dialog; its controls: ID CLASS VISIBLE TEXT\n"
+    "  dialog-type TARGET CAPTION ID TEXT\n"
+    "                                    select all of control ID's text and type TEXT over it\n"
+    "  dialog-click TARGET CAPTION BUTTON\n"
+    "                                    press a button and leave the dialog open\n"
     "  key TARGET KEY                    post a key to the main window: ALT+F4, ESCAPE, RETURN, F10, A\n"
     "  mouse-move X Y                    move the pointer (screen coordinates)\n"
     "  mouse-pos                         print the pointer's position: X Y\n"
@@ -263,6 +269,16 @@ int MenuClick(const Args& args) {
   return 0;
 }
 
+int MenuShow(const Args& args) {
+  if (args.size() < 2) throw Usage{};
+  const ClickPlace place = ParsePlace(args, 2);
+  MenuSession menu(MainWindow(args[0]));
+  menu.Open(place);
+  menu.ShowSubMenu(args[1]);
+  Print("shown " + args[1]);
+  return 0;
+}
+
 HWND FindMessageBox(const std::string& target, const std::string& caption, DWORD timeout) {
   HWND box = PollFor(timeout, [&]() -> HWND {
     const std::vector<DWORD> pids = ProcessesOf(target);
@@ -297,26 +313,69 @@ int MsgBox(const Args& args) {
   return 0;
 }
 
+// The button of a dialog whose caption matches ('&' markers ignored).
+HWND ButtonOf(HWND dialog, const std::string& wanted) {
+  std::string offered;
+  for (HWND button : ButtonsOf(dialog)) {
+    const std::string caption = TextOf(button);
+    if (WithoutAccessKeys(caption) == WithoutAccessKeys(wanted)) return button;
+    offered += (offered.empty() ? "" : ", ") + caption;
+  }
+  throw Failure("no button \"" + wanted + "\" (buttons: " + offered + ")");
+}
+
+// The dialog's own notification, as a click on the button sends it.
+void PressButton(HWND dialog, HWND button) {
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED), reinterpret_cast<LPARAM>(button));
+}
+
 int MsgBoxPress(const Args& args) {
   Need(args, 3, 4);
   const DWORD timeout = args.size() == 4 ? ParseMs(args[3]) : kDefaultPressTimeoutMs;
   HWND box = FindMessageBox(args[0], args[1], timeout);
-  std::string offered;
-  for (HWND button : ButtonsOf(box)) {
-    const std::string caption = TextOf(button);
-    if (WithoutAccessKeys(caption) != WithoutAccessKeys(args[2])) {
-      offered += (offered.empty() ? "" : ", ") + caption;
-      continue;
-    }
-    // The dialog's own notification, as a click on the button sends it.
-    PostMessageA(box, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED), reinterpret_cast<LPARAM>(button));
-    if (!PollFor(timeout, [box] { return !IsWindow(box) || !IsWindowVisible(box); })) {
-      throw Failure("the message box stayed open after \"" + caption + "\"");
-    }
-    Print("pressed " + caption);
-    return 0;
+  HWND button = ButtonOf(box, args[2]);
+  const std::string caption = TextOf(button);
+  PressButton(box, button);
+  if (!PollFor(timeout, [box] { return !IsWindow(box) || !IsWindowVisible(box); })) {
+    throw Failure("the message box stayed open after \"" + caption + "\"");
   }
-  throw Failure("no button \"" + args[2] + "\" (buttons: " + offered + ")");
+  Print("pressed " + caption);
+  return 0;
+}
+
+int Dialog(const Args& args) {
+  Need(args, 3, 3);
+  HWND dialog = FindMessageBox(args[0], args[1], ParseMs(args[2]));
+  for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    Print(std::to_string(GetDlgCtrlID(child)) + "\t" + EscapeText(ClassOf(child)) + "\t" +
+          (IsWindowVisible(child) ? "1" : "0") + "\t" + EscapeText(TextOrNothing(child)));
+  }
+  return 0;
+}
+
+int DialogType(const Args& args) {
+  Need(args, 4, 4);
+  HWND dialog = FindMessageBox(args[0], args[1], kDefaultPressTimeoutMs);
+  HWND control = GetDlgItem(dialog, ParseInt(args[2]));
+  if (!control) throw Failure("the dialog has no control " + args[2]);
+  // As a user does it: everything selected, then the new text typed over it.
+  PostMessageA(control, EM_SETSEL, 0, -1);
+  for (char c : args[3]) PostMessageA(control, WM_CHAR, static_cast<unsigned char>(c), 1);
+  const std::string wanted = args[3];
+  if (!PollFor(kDefaultPressTimeoutMs, [&] { return TextOrNothing(control) == wanted; })) {
+    throw Failure("control " + args[2] + " reads \"" + TextOrNothing(control) + "\", not \"" + wanted + "\"");
+  }
+  Print("typed " + args[3]);
+  return 0;
+}
+
+int DialogClick(const Args& args) {
+  Need(args, 3, 3);
+  HWND dialog = FindMessageBox(args[0], args[1], kDefaultPressTimeoutMs);
+  HWND button = ButtonOf(dialog, args[2]);
+  PressButton(dialog, button);
+  Print("pressed " + TextOf(button));
+  return 0;
 }
 
 int Key(const Args& args) {
@@ -364,6 +423,8 @@ int Dispatch(const std::string& command, const Args& args) {
       {"wait-window", WaitWindow}, {"window-info", WindowInfo}, {"windows", Windows},
       {"panels", Panels},          {"menu", Menu},              {"menu-open", MenuOpen},
       {"menu-list", MenuList},     {"menu-close", MenuClose},   {"menu-click", MenuClick},
+      {"menu-show", MenuShow},     {"dialog", Dialog},          {"dialog-type", DialogType},
+      {"dialog-click", DialogClick},
       {"msgbox", MsgBox},          {"msgbox-press", MsgBoxPress}, {"key", Key},
       {"mouse-move", MouseMoveCommand}, {"mouse-pos", MousePos}, {"click", Click},       {"wait-exit", WaitExit},
   };

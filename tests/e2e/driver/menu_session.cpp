@@ -148,7 +148,7 @@ void MenuSession::Close() {
   if (IsOpen()) throw Failure("the menu does not close");
 }
 
-void MenuSession::Choose(const std::string& path) {
+void MenuSession::Walk(const std::string& path, bool choose_last) {
   const std::vector<std::string> wanted = SplitMenuPath(path);
   for (size_t level = 0; level < wanted.size(); ++level) {
     std::vector<MenuLine> items = Items();
@@ -184,7 +184,7 @@ void MenuSession::Choose(const std::string& path) {
     }
     if (!items[*target].Has("hilite")) throw Failure("cannot highlight \"" + items[*target].path + "\"");
 
-    const bool last = level + 1 == wanted.size();
+    const bool last = choose_last && level + 1 == wanted.size();
     if (!last) {
       if (items[*target].type != "submenu") throw Failure("\"" + items[*target].path + "\" has no sub-menu");
       Press(VK_RIGHT);

@@ -43,12 +43,15 @@ class MenuSession {
   void Close();
   // Walks to the item with the keyboard (Down, Right into sub-menus) and
   // chooses it with Return. Captions match without their "&" markers.
-  void Choose(const std::string& path);
+  void Choose(const std::string& path) { Walk(path, true); }
+  // Walks the same way into the sub-menu at path and leaves it open.
+  void ShowSubMenu(const std::string& path) { Walk(path, false); }
 
  private:
   HWND AnyMenuWindow() const;
   void Press(UINT virtual_key);
   std::vector<MenuLine> Items();
+  void Walk(const std::string& path, bool choose_last);
 
   HWND window_;
   DWORD pid_;
