@@ -31,25 +31,21 @@ void TfrmMain::ApplyTextColor() {
 }
 
 void TfrmMain::ApplyBarColor() {
-  const Color c = S().ColorB;
-  for (int i = 1; i <= kPanelCount; ++i) {
-    if (Bars[i]) Bars[i]->SetBarColor(c);
-  }
-  for (int i = 1; i <= kPanelCount; ++i) {
-    if (Bars[i]) Bars[i]->SetStartColor(c);
-  }
-  for (int i = 1; i <= kPanelCount; ++i) {
-    if (Bars[i]) Bars[i]->SetFinalColor(c);
+  // Property by property across the three bars.
+  for (auto set :
+       {&TQProgressBar::SetBarColor, &TQProgressBar::SetStartColor, &TQProgressBar::SetFinalColor}) {
+    for (int i = 1; i <= kPanelCount; ++i) {
+      if (Bars[i]) (Bars[i]->*set)(S().ColorB);
+    }
   }
 }
 
 void TfrmMain::ApplyBackgroundColor() {
   const Color c = S().ColorBG;
-  for (int i = 1; i <= kPanelCount; ++i) {
-    if (Bars[i]) Bars[i]->SetShapeColor(c);
-  }
-  for (int i = 1; i <= kPanelCount; ++i) {
-    if (Bars[i]) Bars[i]->SetBackgroundColor(c);
+  for (auto set : {&TQProgressBar::SetShapeColor, &TQProgressBar::SetBackgroundColor}) {
+    for (int i = 1; i <= kPanelCount; ++i) {
+      if (Bars[i]) (Bars[i]->*set)(c);
+    }
   }
   for (int i = 1; i <= kPanelCount; ++i) {
     if (Panels[i]) Panels[i]->SetColor(c);

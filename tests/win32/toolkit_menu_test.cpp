@@ -6,6 +6,7 @@
 #include "toolkit/form.hpp"
 #include "toolkit/menu.hpp"
 #include "toolkit/win32/menu_builder.hpp"
+#include "toolkit/win32/menu_hints.hpp"
 #include "win32/toolkit_fixture.hpp"
 
 namespace welmor {
@@ -201,6 +202,57 @@ TEST_F(Win32Menu, ChoosingAnItemFromTheShownMenuRunsItsClick) {
   }
   EXPECT_EQ(exits, 1);
   EXPECT_EQ(abouts, 1);
+}
+
+TEST_F(Win32Menu, EachSelectionNamesItsItemsHint) {
+  MenuItem& misc = Add(Root(), "&Misc.");
+  misc.SetHint("the options");
+  Add(misc, "Show processes").SetHint("Show active processes on hint");
+  Add(Root(), "-");
+  Add(Root(), "E&xit");
+  NativeMenu native = BuildNativeMenu(*menu_);
+  ASSERT_TRUE(native.menu);
+  HMENU root = native.menu.get();
+  HMENU sub = ::GetSubMenu(root, 0);
+  const auto select = [&](UINT idOrPlace, UINT flags, HMENU menu) {
+    App().SetHint("stale");
+    ApplyMenuSelect(native, MAKEWPARAM(idOrPlace, flags), reinterpret_cast<LPARAM>(menu));
+    return App().Hint();
+  };
+  EXPECT_EQ(select(::GetMenuItemID(sub, 0), MF_HILITE, sub), "Show active processes on hint");
+  EXPECT_EQ(select(0, MF_HILITE | MF_POPUP, root), "the options");   // a sub-menu head, by place
+  EXPECT_EQ(select(1, MF_HILITE | MF_POPUP, root), "");              // the separator
+  EXPECT_EQ(select(::GetMenuItemID(root, 2), MF_HILITE, root), "");  // an item without a hint
+  EXPECT_EQ(select(0, 0xFFFF, nullptr), "");                         // the menu closed
+}
+
+// Set while the menu is open: the hint seen after the first Down key.
+std::string g_seen;
+int g_ticks = 0;
+
+void CALLBACK WhileOpen(HWND, UINT, UINT_PTR, DWORD) {
+  HWND menu = ::FindWindowA("#32768", nullptr);
+  if (menu == nullptr || !::IsWindowVisible(menu)) return;
+  if (++g_ticks == 1) {
+    ::PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+    ::PostMessageA(menu, WM_KEYUP, VK_DOWN, 0);
+  } else if (g_ticks == 4) {
+    if (const Application* app = Application::Current()) g_seen = app->Hint();
+    ::EndMenu();
+  }
+}
+
+TEST_F(Win32Menu, TheOpenMenuSetsTheHintAndClosingItClearsIt) {
+  Add(Root(), "Show processes").SetHint("Show active processes on hint");
+  Add(Root(), "E&xit");
+  g_seen.clear();
+  g_ticks = 0;
+  const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, &WhileOpen);
+  menu_->Popup(200, 200);
+  ::KillTimer(nullptr, timer);
+  EXPECT_GE(g_ticks, 4);
+  EXPECT_EQ(g_seen, "Show active processes on hint");
+  EXPECT_EQ(App().Hint(), "");
 }
 
 }  // namespace
