@@ -22,6 +22,7 @@
 #include "toolkit/label.hpp"
 #include "toolkit/menu.hpp"
 #include "toolkit/timer.hpp"
+#include "update/update_services.hpp"
 #include "versioninfo/app_info.hpp"
 
 namespace welmor {
@@ -41,6 +42,8 @@ struct MainFormServices {
   MagnetPlatform* magnetPlatform = nullptr;
   // Plays the alarms' sounds; without one the alarms count in silence.
   SoundPlayer* soundPlayer = nullptr;
+  // The update check's platform side; without it the check never runs.
+  UpdateServices* updates = nullptr;
 };
 
 class TfrmMain : public Form {

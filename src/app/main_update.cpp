@@ -1,8 +1,9 @@
-// The update check's menu command.
+// The "Check for updates" command of the main window.
 #include "app/main_form.hpp"
+#include "update/updates_command.hpp"
 
 namespace welmor {
 
-void TfrmMain::mnuUpdatesClick(Component&) {}
+void TfrmMain::mnuUpdatesClick(Component&) { UpdatesMenuClick(S(), services_.updates, AppInfo()); }
 
 }  // namespace welmor

@@ -12,6 +12,8 @@
 #include "sysinfo/win32/win32_probes.hpp"
 #include "toolkit/application.hpp"
 #include "toolkit/win32/win32_backend.hpp"
+#include "update/update_host.hpp"
+#include "update/win32/update_services_win32.hpp"
 #include "versioninfo/win32/version_source_win32.hpp"
 #include "winutil/win32/win32_window_system.hpp"
 #include "winutil/window_system.hpp"
@@ -37,6 +39,9 @@ int RunWidget(HINSTANCE instance) {
   auto versionSource = MakeWin32VersionSource();
   auto magnetPlatform = MakeWin32MagnetPlatform();
   auto soundPlayer = MakeWin32SoundPlayer();
+  Win32UpdateServices updates([&backend] { return backend->AppWindow(); },
+                              [] { return ReadUpdateHost(*MakeLocalMachineRegistryKey(), kSettingsKeyPath); },
+                              [&versionSource] { return versionSource->ExecutablePath(); });
 
   Application app(*backend);
   app.SetTitle("");
@@ -48,6 +53,7 @@ int RunWidget(HINSTANCE instance) {
   services.localTimeText = LocalTimeText;
   services.magnetPlatform = magnetPlatform.get();
   services.soundPlayer = soundPlayer.get();
+  services.updates = &updates.Services();
   app.CreateForm<TfrmMain>(std::move(services));
   app.Run();
   return 0;

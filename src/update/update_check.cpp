@@ -1,0 +1,104 @@
+#include "update/update_check.hpp"
+
+#include <exception>
+#include <stdexcept>
+#include <utility>
+
+#include "textutil/format.hpp"
+#include "update/folder_choice.hpp"
+#include "update/ini_file.hpp"
+#include "update/integer_text.hpp"
+#include "winutil/window_helpers.hpp"
+
+namespace welmor {
+
+bool IsNewerVersion(const VersionNumbers& server, const VersionNumbers& running) { return server > running; }
+
+std::string NewVersionQuestion(const VersionNumbers& server) {
+  return "New version is : " + std::to_string(server[0]) + "." + std::to_string(server[1]) + " (" +
+         std::to_string(server[2]) + "." + std::to_string(server[3]) +
+         ").\r\nWould you like to download it ?";
+}
+
+std::string ArchiveTarget(const std::string& folder) {
+  const bool root = !folder.empty() && folder.back() == '\\';
+  return folder + (root ? "" : "\\") + kArchiveFileName;
+}
+
+UpdateChecker::UpdateChecker(UpdateServices& services, const Settings& settings, VersionTexts runningVersion)
+    : services_(services), settings_(settings), running_(std::move(runningVersion)) {
+  if (!services.connection || !services.downloader || !services.ini || !services.files || !services.folders ||
+      !services.updateHost || !services.executablePath) {
+    throw std::invalid_argument("UpdateChecker needs every update service");
+  }
+}
+
+int32_t UpdateChecker::ServerNumber(const std::string& versionFile, const char* key) {
+  const std::string text = ReadIniString(*services_.ini, versionFile, kVersionFileSection, key);
+  // Only plain digits count; a digit text too large for 32 bits throws.
+  return !text.empty() && IsDigits(text) ? StrToInt(text) : 0;
+}
+
+void UpdateChecker::CheckForUpdates() {
+  const bool talkative = !settings_.AutoUpdate;
+  if (services_.connection->IsOffline()) {
+    if (talkative) ShowMessageBox(kOfflineText, true);
+    return;
+  }
+
+  const std::string host = services_.updateHost();
+  const std::string versionFile = ShortPathFolder(services_.executablePath()) + kVersionFileName;
+  if (!DownloadFile("http://" + host + kServerFolder + kVersionFileName, versionFile)) {
+    if (talkative) ShowMessageBox(kNoVersionFileText, true);
+    return;
+  }
+
+  VersionNumbers server{};
+  server[0] = ServerNumber(versionFile, "Major");
+  server[1] = ServerNumber(versionFile, "Minor");
+  server[2] = ServerNumber(versionFile, "Release");
+  server[3] = ServerNumber(versionFile, "Build");
+  const std::string archive = ReadIniString(*services_.ini, versionFile, kVersionFileSection, "File");
+  services_.files->RemoveFile(versionFile);
+
+  VersionNumbers running{};
+  for (std::size_t i = 0; i < running.size(); ++i) running[i] = StrToInt(running_[i]);
+
+  if (server[0] == 0) {
+    ShowMessageBox(kCorruptedText, true);
+    return;
+  }
+  if (!IsNewerVersion(server, running)) {
+    if (talkative) ShowMessageBox(kUpToDateText, false);
+    return;
+  }
+  if (!AskYesNo(NewVersionQuestion(server))) return;
+
+  if (DownloadUpdate(host + kServerFolder + archive)) {
+    ShowMessageBox(kDownloadedText, false);
+  } else {
+    ShowMessageBox(kNotDownloadedText, true);
+  }
+}
+
+bool UpdateChecker::DownloadUpdate(const std::string& remotePath) {
+  try {
+    std::string folder;
+    // A cancelled choice leaves no target; there is nothing to transfer.
+    if (!ChooseFolder(*services_.folders, kDownloadFolderCaption, folder)) return false;
+    return DownloadFile("http://" + remotePath, ArchiveTarget(folder));
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
+bool UpdateChecker::DownloadFile(const std::string& url, const std::string& localPath) {
+  if (localPath.empty()) return false;
+  try {
+    return services_.downloader->DownloadToFile(url, localPath);
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
+}  // namespace welmor

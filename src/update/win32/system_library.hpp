@@ -1,0 +1,31 @@
+#pragma once
+// Entry points looked up in a system DLL on first use.
+
+#include "toolkit/win32/windows_api.hpp"
+
+#include "toolkit/win32/handles.hpp"
+
+namespace welmor {
+
+// A DLL of the system folder, loaded by its full path so that a file of the
+// same name beside the executable (where downloads land) is never picked up.
+class SystemLibrary {
+ public:
+  explicit SystemLibrary(const char* fileName) : fileName_(fileName) {}
+
+  // The entry point as type Fn, or null when the DLL or the entry is missing.
+  template <class Fn>
+  Fn Proc(const char* name) {
+    const FARPROC entry = RawProc(name);
+    return entry ? reinterpret_cast<Fn>(reinterpret_cast<void*>(entry)) : nullptr;
+  }
+
+ private:
+  FARPROC RawProc(const char* name);
+
+  const char* fileName_;
+  unique_hmodule module_;
+  bool tried_ = false;
+};
+
+}  // namespace welmor
