@@ -4,7 +4,7 @@ namespace welmor {
 
 std::string ReadUpdateHost(RegistryKey& registry, const std::string& keyPath) {
   std::string host;
-  if (registry.KeyExists(keyPath) && registry.OpenKey(keyPath, false)) {
+  if (registry.OpenKey(keyPath, KeyAccess::Read)) {
     try {
       host = registry.ReadString(kUpdateHostValueName);
     } catch (const ERegistryException&) {

@@ -58,7 +58,7 @@ class UpdateCheckWin32 : public ::testing::Test {
     ::CreateDirectoryA((root_ + "\\files\\toolbox").c_str(), nullptr);
     PutFile(exeFolder_ + "\\Welmor.exe", "MZ");
     auto key = MakeLocalMachineRegistryKey();  // the host comes from the registry, as a user's would
-    ASSERT_TRUE(key->OpenKey(kScratchKey, true));
+    ASSERT_TRUE(key->OpenKey(kScratchKey, KeyAccess::CreateForWrite));
     key->WriteString(kUpdateHostValueName, testenv::Env("WELMOR_UPDATE_HOST"));
     services_.Services().folders = &picked_;
   }
