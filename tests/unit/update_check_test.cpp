@@ -287,7 +287,6 @@ TEST(UpdateParts, IniValuesFolderChoiceAndHost) {
     EXPECT_TRUE(registry.writeLog.empty());
     EXPECT_EQ(registry.Get(kSettingsKeyPath, "UpdateHost"), value);
   }
-  EXPECT_STREQ(kDefaultUpdateHost, "www.brannic.example");
 }
 
 }  // namespace
