@@ -1,12 +1,7 @@
 #!/usr/bin/env python3
-"""The update server for the Win32 tests of the update check.
-
-Serves the files below ROOT/files on 127.0.0.1 at a free port, answers 404
-for anything else, appends each request's path to ROOT/requests.log and
-prints the port on its first line. Nothing is cached: every answer says so,
-and a file changed within the same second is still served afresh.
-
-Usage: update_server.py ROOT
+"""Update server of the Win32 tests: serves ROOT/files on 127.0.0.1 at a free
+port (printed first), 404 for anything else, never cached; logs each request
+path to ROOT/requests.log. Usage: update_server.py ROOT
 """
 import http.server
 import os
