@@ -10,9 +10,11 @@
 namespace welmor::e2e {
 namespace {
 
-constexpr DWORD kOpenTimeoutMs = 5000;
-constexpr DWORD kStepTimeoutMs = 1500;
-constexpr DWORD kCloseTimeoutMs = 3000;
+constexpr DWORD kOpenTimeoutMs = 10000;
+// Generous: a busy machine can take seconds to open a sub-menu under Wine;
+// each wait ends as soon as the menu has answered.
+constexpr DWORD kStepTimeoutMs = 8000;
+constexpr DWORD kCloseTimeoutMs = 8000;
 constexpr int kMaxEscapes = 10;
 
 std::vector<std::string> SplitTabs(const std::string& line) {
