@@ -10,9 +10,7 @@
 #include <vector>
 
 #include "toolkit/custom_control.hpp"
-#include "toolkit/win32/handles.hpp"
-#include "toolkit/win32/native_window.hpp"
-#include "toolkit/win32/win32_context.hpp"
+#include "toolkit/win32/control_window.hpp"
 
 namespace welmor {
 
@@ -21,27 +19,18 @@ inline constexpr char kCustomClassName[] = "WelmorCustom";
 // Bitmap pixels (0x00BBGGRR) in the byte order of a 32-bit DIB (0x00RRGGBB).
 void ToDibPixels(const std::vector<Color>& pixels, std::vector<uint32_t>& out);
 
-class CustomWindow final : public ControlPeer, public NativeWindow<CustomWindow> {
+class CustomWindow final : public ControlWindowOf<CustomControl> {
  public:
-  // Null when the window cannot be made.
-  static std::unique_ptr<CustomWindow> Create(const Win32Context& context, CustomControl& control);
-  CustomWindow(const Win32Context& context, CustomControl& control) : context_(context), control_(control) {}
-  ~CustomWindow() override;
-
-  void Changed(Change what) override;
-  uintptr_t Handle() const override { return reinterpret_cast<uintptr_t>(window_.get()); }
+  using ControlWindowOf::ControlWindowOf;
 
  private:
-  friend class NativeWindow<CustomWindow>;
-  LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-  void OnDestroyed() { window_.release(); }
-  void Paint(HWND hwnd);
-
-  Win32Context context_;
-  CustomControl& control_;
   std::vector<uint32_t> dib_;  // reused from paint to paint
   bool inPaint_ = false;
-  unique_hwnd window_;
+
+  bool Open() override;
+  void Paint(HWND hwnd);
+  void OnChanged(Change what) override;
+  bool HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 };
 
 }  // namespace welmor

@@ -8,9 +8,7 @@
 #include <string>
 
 #include "toolkit/form.hpp"
-#include "toolkit/win32/handles.hpp"
-#include "toolkit/win32/native_window.hpp"
-#include "toolkit/win32/win32_context.hpp"
+#include "toolkit/win32/control_window.hpp"
 
 namespace welmor {
 
@@ -22,27 +20,19 @@ CreateParamsRec DefaultFormParams(FormBorderStyle border);
 // for the default style, "WelmorForm_<hex style>" otherwise.
 std::string FormClassName(uint32_t classStyle);
 
-class FormWindow final : public ControlPeer, public NativeWindow<FormWindow> {
+class FormWindow final : public ControlWindowOf<Form> {
  public:
-  // Null when the window cannot be made.
-  static std::unique_ptr<FormWindow> Create(const Win32Context& context, Form& form);
-  FormWindow(const Win32Context& context, Form& form) : context_(context), form_(form) {}
-  ~FormWindow() override;
-
-  void Changed(Change what) override;
-  uintptr_t Handle() const override { return reinterpret_cast<uintptr_t>(window_.get()); }
+  using ControlWindowOf::ControlWindowOf;
 
  private:
-  friend class NativeWindow<FormWindow>;
-  LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-  void OnDestroyed() { window_.release(); }
+  // Forms take the focus when shown, as top-level windows do.
+  int ShowCommand() const override { return SW_SHOW; }
+  CreateParamsRec Params();
+  bool Open() override;
   void SyncBounds(HWND hwnd);
   void SnapToWorkArea(HWND hwnd, WINDOWPOS& pos);
-  CreateParamsRec Params();
-
-  Win32Context context_;
-  Form& form_;
-  unique_hwnd window_;
+  void OnChanged(Change what) override;
+  bool HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 };
 
 }  // namespace welmor

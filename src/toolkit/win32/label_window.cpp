@@ -1,10 +1,6 @@
 #include "toolkit/win32/label_window.hpp"
 
-#include "toolkit/application.hpp"
-#include "toolkit/win32/control_messages.hpp"
 #include "toolkit/win32/gdi_font.hpp"
-#include "toolkit/win32/tooltips.hpp"
-#include "toolkit/win32/window_classes.hpp"
 
 namespace welmor {
 
@@ -16,8 +12,7 @@ struct LabelStyles {
 };
 
 LabelStyles StylesOf(const Label& label) {
-  LabelStyles s{WS_CHILD | WS_CLIPSIBLINGS, 0};
-  if (label.Visible()) s.style |= WS_VISIBLE;
+  LabelStyles s{WS_CLIPSIBLINGS, 0};
   // A single border is the one-pixel black frame of a bordered static text.
   if (label.BorderStyle() == StaticBorder::Single) s.style |= WS_BORDER;
   if (label.BorderStyle() == StaticBorder::Sunken) s.exStyle |= WS_EX_STATICEDGE;
@@ -42,60 +37,25 @@ UINT DrawFlagsOf(const Label& label) {
 
 }  // namespace
 
-std::unique_ptr<LabelWindow> LabelWindow::Create(const Win32Context& context, Label& label) {
-  auto self = std::make_unique<LabelWindow>(context, label);
-  const std::string className =
-      context.classes.Ensure({kLabelClassName, &LabelWindow::WindowProc, CS_DBLCLKS, kExtraBytes});
-  if (className.empty()) return nullptr;
-  HWND parent = ParentWindowFor(label, context);
-  const LabelStyles s = StylesOf(label);
-  const Rect b = label.BoundsRect();
-  HWND hwnd =
-      ::CreateWindowExA(s.exStyle, className.c_str(), label.Caption().c_str(), s.style, b.left, b.top,
-                        b.Width(), b.Height(), parent, nullptr, context.classes.Instance(), self.get());
-  if (hwnd == nullptr) return nullptr;
-  self->window_.reset(hwnd);
-  PlaceAboveEarlierSiblings(hwnd);
-  context.tooltips.Update(label, hwnd);
-  return self;
+bool LabelWindow::Open() {
+  const LabelStyles s = StylesOf(control_);
+  return CreateChild(kLabelClassName, CS_DBLCLKS, s.style, s.exStyle);
 }
 
-LabelWindow::~LabelWindow() {
-  HWND hwnd = window_.get();
-  context_.tooltips.Remove(hwnd);
-  Detach(hwnd);
-  window_.reset();
-}
-
-void LabelWindow::Changed(Change what) {
-  HWND hwnd = window_.get();
-  if (hwnd == nullptr) return;
+void LabelWindow::OnChanged(Change what) {
+  HWND hwnd = Window();
   switch (what) {
-    case Change::Bounds: {
-      const Rect b = label_.BoundsRect();
-      ::SetWindowPos(hwnd, nullptr, b.left, b.top, b.Width(), b.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
-      break;
-    }
-    case Change::Visible:
-      ::ShowWindow(hwnd, label_.Visible() ? SW_SHOWNA : SW_HIDE);
-      break;
-    case Change::Text:
-      ::SetWindowTextA(hwnd, label_.Caption().c_str());
-      ::InvalidateRect(hwnd, nullptr, FALSE);
-      break;
     case Change::Font:
       font_.reset();
       ::InvalidateRect(hwnd, nullptr, FALSE);
       break;
+    case Change::Text:
     case Change::Color:
     case Change::Paint:
       ::InvalidateRect(hwnd, nullptr, FALSE);
       break;
-    case Change::Hint:
-      context_.tooltips.Update(label_, hwnd);
-      break;
     case Change::Style: {
-      const LabelStyles s = StylesOf(label_);
+      const LabelStyles s = StylesOf(control_);
       const auto style = static_cast<DWORD>(::GetWindowLongPtrA(hwnd, GWL_STYLE));
       ::SetWindowLongPtrA(hwnd, GWL_STYLE, (style & ~WS_BORDER) | (s.style & WS_BORDER));
       ::SetWindowLongPtrA(hwnd, GWL_EXSTYLE, s.exStyle);
@@ -104,6 +64,8 @@ void LabelWindow::Changed(Change what) {
       ::InvalidateRect(hwnd, nullptr, FALSE);
       break;
     }
+    default:
+      break;
   }
 }
 
@@ -125,36 +87,31 @@ void LabelWindow::Paint(HWND hwnd) {
   RECT r;
   ::GetClientRect(hwnd, &r);
   {
-    unique_hbrush background(::CreateSolidBrush(ToColorRef(label_.GetColor())));
+    unique_hbrush background(::CreateSolidBrush(ToColorRef(control_.GetColor())));
     ::FillRect(dc, &r, background.get());
   }
-  if (!font_) font_ = MakeGdiFont(label_.GetFont());
+  if (!font_) font_ = MakeGdiFont(control_.GetFont());
   select_object useFont(dc, font_.get());
   ::SetBkMode(dc, TRANSPARENT);
-  ::SetTextColor(dc, ToColorRef(label_.GetFont().color));
-  const std::string& text = label_.Caption();
-  ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DrawFlagsOf(label_));
+  ::SetTextColor(dc, ToColorRef(control_.GetFont().color));
+  const std::string& text = control_.Caption();
+  ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DrawFlagsOf(control_));
 }
 
-LRESULT LabelWindow::OnMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+bool LabelWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM, LPARAM, LRESULT& result) {
   switch (msg) {
     case WM_ERASEBKGND:
-      return 1;  // WM_PAINT covers every pixel
+      result = 1;  // WM_PAINT covers every pixel
+      return true;
     case WM_PAINT:
       Paint(hwnd);
-      return 0;
+      return true;
     case WM_NCPAINT:
-      if (label_.BorderStyle() != StaticBorder::Single) return ::DefWindowProcA(hwnd, msg, wParam, lParam);
+      if (control_.BorderStyle() != StaticBorder::Single) return false;
       PaintFrame(hwnd);
-      return 0;
-    case WM_MOUSEMOVE:
-      ForwardMouseMove(label_, wParam, lParam);
-      return 0;
-    case WM_CONTEXTMENU:
-      ForwardContextMenu(label_, hwnd, wParam, lParam);
-      return 0;
+      return true;
     default:
-      return ::DefWindowProcA(hwnd, msg, wParam, lParam);
+      return false;
   }
 }
 

@@ -8,35 +8,24 @@
 #include <memory>
 
 #include "toolkit/label.hpp"
-#include "toolkit/win32/handles.hpp"
-#include "toolkit/win32/native_window.hpp"
-#include "toolkit/win32/win32_context.hpp"
+#include "toolkit/win32/control_window.hpp"
 
 namespace welmor {
 
 inline constexpr char kLabelClassName[] = "WelmorLabel";
 
-class LabelWindow final : public ControlPeer, public NativeWindow<LabelWindow> {
+class LabelWindow final : public ControlWindowOf<Label> {
  public:
-  // Null when the window cannot be made.
-  static std::unique_ptr<LabelWindow> Create(const Win32Context& context, Label& label);
-  LabelWindow(const Win32Context& context, Label& label) : context_(context), label_(label) {}
-  ~LabelWindow() override;
-
-  void Changed(Change what) override;
-  uintptr_t Handle() const override { return reinterpret_cast<uintptr_t>(window_.get()); }
+  using ControlWindowOf::ControlWindowOf;
 
  private:
-  friend class NativeWindow<LabelWindow>;
-  LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-  void OnDestroyed() { window_.release(); }
+  unique_hfont font_;  // made on first paint after a font change
+
+  bool Open() override;
   void Paint(HWND hwnd);
   void PaintFrame(HWND hwnd);
-
-  Win32Context context_;
-  Label& label_;
-  unique_hfont font_;  // made on first paint after a font change
-  unique_hwnd window_;
+  void OnChanged(Change what) override;
+  bool HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 };
 
 }  // namespace welmor

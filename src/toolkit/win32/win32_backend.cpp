@@ -28,10 +28,6 @@ HWND ParentWindowFor(Control& control, const Win32Context& context) {
   return context.applicationWindow;
 }
 
-void PlaceAboveEarlierSiblings(HWND child) {
-  ::SetWindowPos(child, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
 namespace {
 
 class Win32BackendImpl final : public Win32Backend {
@@ -60,11 +56,11 @@ class Win32BackendImpl final : public Win32Backend {
     const Win32Context context{classes_, *tooltips_, appWindow_->Handle()};
     switch (control.Kind()) {
       case ControlKind::Form:
-        return FormWindow::Create(context, static_cast<Form&>(control));
+        return MakeControlWindow<FormWindow>(context, static_cast<Form&>(control));
       case ControlKind::Label:
-        return LabelWindow::Create(context, static_cast<Label&>(control));
+        return MakeControlWindow<LabelWindow>(context, static_cast<Label&>(control));
       case ControlKind::Custom:
-        return CustomWindow::Create(context, static_cast<CustomControl&>(control));
+        return MakeControlWindow<CustomWindow>(context, static_cast<CustomControl&>(control));
     }
     return nullptr;
   }

@@ -20,9 +20,4 @@ struct Win32Context {
 // control that has no parent yet.
 HWND ParentWindowFor(Control& control, const Win32Context& context);
 
-// Puts a new child window above its existing siblings. The system adds child
-// windows at the bottom of the z-order, but a control made later must cover
-// the ones made before it (the bars lie over the panels' bottom edges).
-void PlaceAboveEarlierSiblings(HWND child);
-
 }  // namespace welmor
