@@ -83,6 +83,7 @@ int main() {
     }
     strip.value = i;
     strip.Repaint();
+    ::UpdateWindow(reinterpret_cast<HWND>(strip.Handle()));
     const auto end = std::chrono::steady_clock::now();
     micros.push_back(std::chrono::duration<double, std::micro>(end - start).count());
     gdiMax = std::max(gdiMax, LiveGdiObjects());

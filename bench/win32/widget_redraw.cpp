@@ -176,7 +176,7 @@ int main() {
   std::printf("  median %.1f us, 90th percentile %.1f us, 99th percentile %.1f us\n",
               micros[micros.size() / 2], micros[micros.size() * 9 / 10], micros[micros.size() * 99 / 100]);
   std::printf("  images composed by the chart and bar 1: %llu (expected %d)\n",
-              static_cast<unsigned long long>(paints), 3 * kRedraws);
+              static_cast<unsigned long long>(paints), 2 * kRedraws);
   std::printf("live GDI objects: %lld before, %lld at most, %lld after\n", static_cast<long long>(gdiBefore),
               static_cast<long long>(gdiMax), static_cast<long long>(gdiAfter));
   std::puts("working set (KiB) after N redraws:");

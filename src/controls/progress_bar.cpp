@@ -63,7 +63,6 @@ void TQProgressBar::SetOrientation(TQBarOrientation v) {
 }
 
 void TQProgressBar::Resized() {
-  const uint64_t paintsBefore = PaintCount();
   inset2_ = 2 * inset_;
   UpdateGeometry();
   if (!updating_) {
@@ -71,9 +70,7 @@ void TQProgressBar::Resized() {
     BuildColours();
     SetPosition(position_);
   }
-  // The toolkit's own reaction to a new size is a repaint; skip it when the
-  // position already painted the new image.
-  if (PaintCount() == paintsBefore) CustomControl::Resized();
+  CustomControl::Resized();
 }
 
 // --- colour tables ---------------------------------------------------------------
@@ -337,7 +334,7 @@ void TQProgressBar::Paint(Canvas& canvas) {
 
   auto blockAt = [this](int32_t s) {
     return s >= 0 && static_cast<std::size_t>(s) < blockMap_.size() ? blockMap_[static_cast<std::size_t>(s)]
-                                                                     : BlockEntry{};
+                                                                    : BlockEntry{};
   };
   // A filled position: inside a block only, and with showFullBlock only once
   // its whole block is filled (else it shows as inactive, if at all).

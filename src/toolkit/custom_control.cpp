@@ -4,12 +4,21 @@
 
 namespace welmor {
 
-void CustomControl::Invalidate() {
-  if (surface_.Width() != Width() || surface_.Height() != Height()) surface_.SetSize(Width(), Height());
+const Bitmap& CustomControl::Surface() {
+  if (!paintPending_ && surface_.Width() == Width() && surface_.Height() == Height()) return surface_;
+  surface_.SetSize(Width(), Height());
+  // Cleared first: a Paint that calls Invalidate asks for the next image.
+  paintPending_ = false;
   Canvas canvas(surface_, Application::TextRendererOrDefault());
   canvas.font = GetFont();
   Paint(canvas);
   ++paintCount_;
+  return surface_;
+}
+
+void CustomControl::Invalidate() {
+  if (paintPending_) return;
+  paintPending_ = true;
   NotifyPeer(Change::Paint);
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // A control that draws itself into an off-screen Bitmap through a Canvas;
 // the backend copies the finished image to the screen in one step, so it
-// never flickers.
+// never flickers. Changing a property only marks the image out of date; it is
+// composed once, when the window paints or someone reads the surface.
 
 #include "toolkit/bitmap.hpp"
 #include "toolkit/canvas.hpp"
@@ -15,12 +16,13 @@ class CustomControl : public Control {
 
   ControlKind Kind() const override { return ControlKind::Custom; }
 
-  // The last composed image, Width() x Height().
-  const Bitmap& Surface() const { return surface_; }
+  // The image, Width() x Height(), composed first when it is out of date.
+  const Bitmap& Surface();
 
-  // Composes the image now and hands it to the native side.
+  // Marks the image out of date and asks the native side to repaint.
   void Invalidate() override;
   void Repaint() { Invalidate(); }
+  bool PaintPending() const { return paintPending_; }
   // Number of images composed so far (for tests and benchmarks).
   uint64_t PaintCount() const { return paintCount_; }
 
@@ -28,11 +30,11 @@ class CustomControl : public Control {
   // Draws the whole client area. The canvas starts with default pen, brush
   // and the control's font.
   virtual void Paint(Canvas& canvas) = 0;
-  Bitmap& SurfaceForPaint() { return surface_; }
   void Resized() override;
 
  private:
   Bitmap surface_;
+  bool paintPending_ = true;
   uint64_t paintCount_ = 0;
 };
 

@@ -15,6 +15,30 @@ using testenv::kMiB;
 using testenv::kSkyBlue;
 using MainFormTest = testenv::MainFormTest;
 
+TEST_F(MainFormTest, SettingUpAndATickComposeEachImageOnceWhenItIsShown) {
+  StoreVersionOnly();
+  registry.PutDword(kSettingsKeyPath, "GraphCPU", 1);
+  Start();
+  Tick();
+  // Every property the set-up and the tick changed only marked the images.
+  std::vector<CustomControl*> images{form->Bars[1], form->Bars[2], form->Bars[3], form->gr};
+  for (CustomControl* c : images) {
+    EXPECT_EQ(c->PaintCount(), 0u) << c->Name();
+    EXPECT_TRUE(c->PaintPending()) << c->Name();
+  }
+  // Showing them (as WM_PAINT does) composes each once; showing again, none.
+  for (int pass = 0; pass < 2; ++pass) {
+    for (CustomControl* c : images) {
+      c->Surface();
+      EXPECT_EQ(c->PaintCount(), 1u) << c->Name();
+    }
+  }
+  memory.status.dwMemoryLoad = 50;
+  Tick();
+  for (CustomControl* c : images) c->Surface();
+  EXPECT_EQ(form->Bars[1]->PaintCount(), 2u);
+}
+
 TEST_F(MainFormTest, LaysOutThreePanelsWithBarsInA422By17Window) {
   StoreVersionOnly();
   Start();

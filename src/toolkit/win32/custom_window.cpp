@@ -15,29 +15,21 @@ void ToDibPixels(const std::vector<Color>& pixels, std::vector<uint32_t>& out) {
 bool CustomWindow::Open() { return CreateChild(kCustomClassName, CS_DBLCLKS, WS_CLIPSIBLINGS, 0); }
 
 void CustomWindow::OnChanged(Change what) {
-  // Colour, font and style reach the screen through the next composed image.
-  if (what != Change::Paint || inPaint_) return;
-  // The image is already composed: show it now, as a repaint would (unless
-  // this paint is the one composing it).
-  ::InvalidateRect(Window(), nullptr, FALSE);
-  ::UpdateWindow(Window());
+  // Colour, font and style reach the screen through the next composed image;
+  // the image is composed when the window paints.
+  if (what == Change::Paint) ::InvalidateRect(Window(), nullptr, FALSE);
 }
 
 void CustomWindow::Paint(HWND hwnd) {
-  const Bitmap& surface = control_.Surface();
-  if (surface.Width() != control_.Width() || surface.Height() != control_.Height()) {
-    // Never composed at this size yet (the window came before any drawing).
-    inPaint_ = true;
-    Application::Dispatch([this] { control_.Invalidate(); });
-    inPaint_ = false;
-  }
+  const Bitmap* surface = nullptr;
+  Application::Dispatch([&] { surface = &control_.Surface(); });
   paint_scope paint(hwnd);
   HDC dc = paint.dc();
-  if (dc == nullptr || surface.Width() == 0 || surface.Height() == 0) return;
-  ToDibPixels(surface.Pixels(), dib_);
-  const BITMAPINFO bi = TopDownDibInfo(surface.Width(), surface.Height(), 32);
-  ::SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(surface.Width()), static_cast<DWORD>(surface.Height()), 0,
-                      0, 0, static_cast<UINT>(surface.Height()), dib_.data(), &bi, DIB_RGB_COLORS);
+  if (dc == nullptr || surface == nullptr || surface->Width() == 0 || surface->Height() == 0) return;
+  ToDibPixels(surface->Pixels(), dib_);
+  const BITMAPINFO bi = TopDownDibInfo(surface->Width(), surface->Height(), 32);
+  ::SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(surface->Width()), static_cast<DWORD>(surface->Height()),
+                      0, 0, 0, static_cast<UINT>(surface->Height()), dib_.data(), &bi, DIB_RGB_COLORS);
 }
 
 bool CustomWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM, LPARAM, LRESULT& result) {

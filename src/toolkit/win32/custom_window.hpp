@@ -1,7 +1,7 @@
 #pragma once
-// The native side of a CustomControl: a child window that copies the
-// control's composed Bitmap to the screen in one call on every WM_PAINT and
-// never erases its background, so it never flickers.
+// The native side of a CustomControl: a child window that has the control
+// compose its Bitmap (when out of date) on WM_PAINT and copies it to the
+// screen in one call, never erasing its background, so it never flickers.
 
 #include "toolkit/win32/windows_api.hpp"
 
@@ -25,7 +25,6 @@ class CustomWindow final : public ControlWindowOf<CustomControl> {
 
  private:
   std::vector<uint32_t> dib_;  // reused from paint to paint
-  bool inPaint_ = false;
 
   bool Open() override;
   void Paint(HWND hwnd);
