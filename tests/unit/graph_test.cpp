@@ -102,7 +102,6 @@ TEST_F(WidgetChart, VisibilityChangesShowOnlyAfterARepaint) {
   gr.AddValue(1, 20);
   gr.AddValue(1, 80);
   const Bitmap shown = gr.Surface();
-  gr.Surface();  // nothing left to paint
   gr.SetElementVisible(1, false);
   EXPECT_FALSE(gr.GetElementVisible(1));
   EXPECT_FALSE(gr.PaintPending());
