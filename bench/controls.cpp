@@ -8,6 +8,8 @@
 
 #include "controls/graph.hpp"
 #include "controls/progress_bar.hpp"
+#include "toolkit/application.hpp"
+#include "toolkit/headless/headless_backend.hpp"
 
 namespace welmor {
 namespace {
@@ -17,7 +19,9 @@ constexpr Color kRed = 0x0000FF;
 
 // width: 429 as designed, 422 as laid out at run time.
 void BM_ChartAddValue(benchmark::State& state) {
-  KrGraphic gr(nullptr);
+  HeadlessBackend backend;
+  Application app{backend};
+  KrGraphic& gr = app.CreateForm<Form>().Make<KrGraphic>();
   gr.SetBounds(0, 17, static_cast<int32_t>(state.range(0)), 17);
   ApplyWidgetGraphDesign(gr, kSky);
   AddWidgetGraphElements(gr);

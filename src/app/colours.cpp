@@ -51,7 +51,7 @@ void TfrmMain::ApplyBackgroundColor() {
     if (Panels[i]) Panels[i]->SetColor(c);
   }
   gr->SetBgColor(c);
-  if (Application* app = Application::Current()) app->SetHintColor(c);
+  if (Application* app = App()) app->SetHintColor(c);
 }
 
 void TfrmMain::ApplyColors() {
@@ -65,7 +65,7 @@ void TfrmMain::PickColor(uint32_t Settings::*field, uint32_t Settings::*mustDiff
   if (ColorDlg->Execute()) {
     const Color c = ColorDlg->GetColor();
     if ((c & 0x00FFFFFFu) == (S().*mustDiffer & 0x00FFFFFFu)) {
-      ShowMessageBox(refusal, true);
+      ShowMessageBox(*this, refusal, true);
     } else {
       S().*field = c;
       (this->*apply)();

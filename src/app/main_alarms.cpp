@@ -6,7 +6,8 @@ namespace welmor {
 
 namespace {
 
-Dialogs& UserDialogs() { return Application::Current()->GetDialogs(); }
+// The main form always belongs to the application.
+Dialogs& UserDialogs(const TfrmMain& form) { return form.App()->GetDialogs(); }
 
 SaveSettingsCallback SaveAll(TfrmMain& form) {
   return [&form] { form.Store().SaveSettings(false); };
@@ -16,31 +17,31 @@ SaveSettingsCallback SaveAll(TfrmMain& form) {
 
 void TfrmMain::mnuCPU1AlarmClick(Component&) { FlipAlarm(S(), AlarmId::CPU1, SaveAll(*this)); }
 void TfrmMain::mnuCPU1ValueClick(Component&) {
-  AskAlarmValue(UserDialogs(), S(), AlarmId::CPU1, SaveAll(*this));
+  AskAlarmValue(UserDialogs(*this), S(), AlarmId::CPU1, SaveAll(*this));
 }
 void TfrmMain::mnuCPU1IntervalClick(Component&) {
-  AskAlarmInterval(UserDialogs(), S(), AlarmId::CPU1, SaveAll(*this));
+  AskAlarmInterval(UserDialogs(*this), S(), AlarmId::CPU1, SaveAll(*this));
 }
 void TfrmMain::mnuCPU2AlarmClick(Component&) { FlipAlarm(S(), AlarmId::CPU2, SaveAll(*this)); }
 void TfrmMain::mnuCPU2ValueClick(Component&) {
-  AskAlarmValue(UserDialogs(), S(), AlarmId::CPU2, SaveAll(*this));
+  AskAlarmValue(UserDialogs(*this), S(), AlarmId::CPU2, SaveAll(*this));
 }
 void TfrmMain::mnuCPU2IntervalClick(Component&) {
-  AskAlarmInterval(UserDialogs(), S(), AlarmId::CPU2, SaveAll(*this));
+  AskAlarmInterval(UserDialogs(*this), S(), AlarmId::CPU2, SaveAll(*this));
 }
 void TfrmMain::mnuRAM1AlarmClick(Component&) { FlipAlarm(S(), AlarmId::RAM1, SaveAll(*this)); }
 void TfrmMain::mnuRAM1ValueClick(Component&) {
-  AskAlarmValue(UserDialogs(), S(), AlarmId::RAM1, SaveAll(*this));
+  AskAlarmValue(UserDialogs(*this), S(), AlarmId::RAM1, SaveAll(*this));
 }
 void TfrmMain::mnuRAM1IntervalClick(Component&) {
-  AskAlarmInterval(UserDialogs(), S(), AlarmId::RAM1, SaveAll(*this));
+  AskAlarmInterval(UserDialogs(*this), S(), AlarmId::RAM1, SaveAll(*this));
 }
 void TfrmMain::mnuRAM2AlarmClick(Component&) { FlipAlarm(S(), AlarmId::RAM2, SaveAll(*this)); }
 void TfrmMain::mnuRAM2ValueClick(Component&) {
-  AskAlarmValue(UserDialogs(), S(), AlarmId::RAM2, SaveAll(*this));
+  AskAlarmValue(UserDialogs(*this), S(), AlarmId::RAM2, SaveAll(*this));
 }
 void TfrmMain::mnuRAM2IntervalClick(Component&) {
-  AskAlarmInterval(UserDialogs(), S(), AlarmId::RAM2, SaveAll(*this));
+  AskAlarmInterval(UserDialogs(*this), S(), AlarmId::RAM2, SaveAll(*this));
 }
 
 }  // namespace welmor

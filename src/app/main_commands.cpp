@@ -34,7 +34,7 @@ uint64_t DigitsValue(const std::string& digits) {
 
 void TfrmMain::mnuRefreshClick(Component&) {
   Settings& s = S();
-  Application* app = Application::Current();
+  Application* app = App();
   if (app == nullptr) return;
   Dialogs& dialogs = app->GetDialogs();
   const std::string answer = dialogs.InputBox(kRefreshCaption, kRefreshPrompt, std::to_string(s.Interval));

@@ -10,7 +10,6 @@
 #include "sysinfo/probes.hpp"
 #include "textutil/format.hpp"
 #include "winutil/window_helpers.hpp"
-#include "winutil/window_system.hpp"
 #include "winutil/work_area_clamp.hpp"
 
 namespace welmor {
@@ -40,12 +39,12 @@ TfrmMain::TfrmMain(Component* owner, MainFormServices services)
   SettingsHooks hooks;
   hooks.fileVersion = [this] { return appInfo_->FileVersion(); };
   hooks.executablePath = [this] { return services_.versionSource->ExecutablePath(); };
-  hooks.screenWidth = [] {
-    Backend* backend = Application::CurrentBackend();
+  hooks.screenWidth = [this] {
+    Backend* backend = Application::BackendOf(*this);
     return backend ? backend->ScreenSize().width : 0;
   };
   hooks.windowPosition = [this] { return WindowPosition{Top(), Left()}; };
-  hooks.showInformation = [](const std::string& text) { ShowMessageBox(text, false); };
+  hooks.showInformation = [this](const std::string& text) { ShowMessageBox(*this, text, false); };
   store_ = services_.makeSettingsStore(std::move(hooks));
 
   BuildControls();
@@ -58,7 +57,7 @@ TfrmMain::TfrmMain(Component* owner, MainFormServices services)
 
 TfrmMain::~TfrmMain() {
   SetCpuMessagePump(nullptr);
-  if (Application* app = Application::Current()) app->OnMessage = nullptr;
+  if (Application* app = App()) app->OnMessage = nullptr;
 }
 
 void TfrmMain::BuildControls() {
@@ -149,21 +148,22 @@ void TfrmMain::CreateParams(CreateParamsRec& params) {
 
 void TfrmMain::FormCreate(Component&) {
   SetTopmost(*this);
-  Application* app = Application::Current();
+  Application* app = App();
   if (app) {
     app->OnMessage = [this](const Message& msg) { return AppMessage(msg); };
     app->SetHintColor(kRed);
     app->SetHintPause(200);
     app->SetHintHidePause(5000);
   }
-  MakeToolWindow(false);
+  MakeToolWindow(*this, false);
   // The CPU sampler lets waiting messages run once per tick, so the menu and
   // the chart stay responsive during a refresh.
-  SetCpuMessagePump([] {
-    if (Application* current = Application::Current()) current->ProcessMessages();
+  SetCpuMessagePump([app] {
+    if (app) app->ProcessMessages();
   });
   if (Slice(GetOSVersionText(), 5, 4) != "NT 5") {
-    ShowMessageBox(appInfo_->ProductName() + " v" + appInfo_->FileMajorVer() + "." +
+    ShowMessageBox(*this,
+                   appInfo_->ProductName() + " v" + appInfo_->FileMajorVer() + "." +
                        appInfo_->FileMinorVer() + kWrongSystemText,
                    true);
     if (app) app->Terminate();
@@ -196,7 +196,7 @@ void TfrmMain::FormShow(Component&) {
         trm->SetEnabled(true);
       },
   };
-  for (const auto& step : steps) Application::Dispatch(step);
+  for (const auto& step : steps) Application::Dispatch(*this, step);
 }
 
 void TfrmMain::ApplyLayout() {
@@ -216,14 +216,14 @@ void TfrmMain::ApplyLayout() {
   if (PositionPending) {
     if (s.SavePosition) {
       Point corner{s.PLeft, s.PTop};
-      if (WindowSystem* system = InstalledWindowSystem()) {
-        if (const std::optional<Rect> area = system->WorkArea()) {
+      if (Backend* backend = Application::BackendOf(*this)) {
+        if (const std::optional<Rect> area = backend->WorkArea()) {
           corner = ReachableStartPosition(s.PLeft, s.PTop, width, height, *area);
         }
       }
       SetBounds(corner.x, corner.y, width, height);
     } else {
-      Backend* backend = Application::CurrentBackend();
+      Backend* backend = Application::BackendOf(*this);
       const int32_t screenWidth = backend ? backend->ScreenSize().width : width;
       SetBounds((screenWidth - width) / 2, 0, width, height);
     }
@@ -385,8 +385,8 @@ void TfrmMain::SetPanelDrive(int k, Component& item) {
 
 void TfrmMain::mnuCloseClick(Component&) {
   // A save that fails is reported, but the user asked to quit: quit anyway.
-  Application::Dispatch([this] { store_->SaveSettings(false); });
-  if (Application* app = Application::Current()) app->Terminate();
+  Application::Dispatch(*this, [this] { store_->SaveSettings(false); });
+  if (Application* app = App()) app->Terminate();
 }
 
 void TfrmMain::mnuInstalationClick(Component&) {

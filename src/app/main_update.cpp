@@ -4,6 +4,6 @@
 
 namespace welmor {
 
-void TfrmMain::mnuUpdatesClick(Component&) { UpdatesMenuClick(S(), services_.updates, AppInfo()); }
+void TfrmMain::mnuUpdatesClick(Component&) { UpdatesMenuClick(*this, S(), services_.updates, AppInfo()); }
 
 }  // namespace welmor

@@ -34,7 +34,8 @@ void TFormMagnet::SetActive(bool value) {
 Rect TFormMagnet::ScreenArea() {
   MagnetPlatform* platform = Platform();
   if (platform == nullptr) return Rect{};
-  if (Control* parent = OwnerForm().Parent()) return platform->ClientRectOnScreen(parent->Handle());
+  if (Control* parent = OwnerForm().Parent())
+    return platform->ClientRectOnScreen(MagnetWindow(parent->Handle()));
   if (screenMagnet_->Area() == saWorkArea) {
     if (const auto area = platform->WorkArea()) return *area;
   }
@@ -56,7 +57,7 @@ void TFormMagnet::VisitTree(Component& c, const std::function<void(TFormMagnet& 
 }
 
 void TFormMagnet::ForEachCandidate(const std::function<void(TFormMagnet& other)>& visit) {
-  Application* app = Application::Current();
+  Application* app = App();
   if (app == nullptr) return;
   // A nameless magnet looks at the application's direct children only: the
   // forms themselves, never the magnets they own.

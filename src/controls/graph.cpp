@@ -82,11 +82,20 @@ void ForEachGridPosition(int32_t extent, int32_t count, Draw draw) {
 
 }  // namespace
 
-KrGraphic::KrGraphic(Component* owner) : CustomControl(owner), timer_(Make<Timer>()) {
-  timer_.SetEnabled(false);
-  timer_.OnTimer = [this](Component&) {
-    if (OnTmrTimer) OnTmrTimer(*this);
-  };
+KrGraphic::KrGraphic(Component* owner) : CustomControl(owner) {}
+
+Timer& KrGraphic::InternalTimer() {
+  // Made on first use: a chart that never runs its timer (one drawn outside
+  // an application) needs none.
+  if (!timer_) {
+    timer_ = &Make<Timer>();
+    timer_->SetEnabled(timerEnabled_);
+    timer_->SetInterval(static_cast<uint32_t>(std::max(interval_, 0)));
+    timer_->OnTimer = [this](Component&) {
+      if (OnTmrTimer) OnTmrTimer(*this);
+    };
+  }
+  return *timer_;
 }
 
 const KrGElement* KrGraphic::Find(int32_t element) const {
@@ -116,7 +125,7 @@ void KrGraphic::SetBorder(KrGBorder v) {
 void KrGraphic::SetInterval(int32_t v) {
   if (v == interval_) return;
   interval_ = v;
-  timer_.SetInterval(static_cast<uint32_t>(std::max(v, 0)));
+  if (timer_) timer_->SetInterval(static_cast<uint32_t>(std::max(v, 0)));
 }
 
 void KrGraphic::SetLineColor(Color v) {
@@ -163,13 +172,13 @@ void KrGraphic::SetLinesVertHorColor(Color v) {
 
 void KrGraphic::SetTimerEnabled(bool v) {
   timerEnabled_ = v;
-  timer_.SetEnabled(v);
+  if (v || timer_) InternalTimer().SetEnabled(v);
 }
 
 // --- elements --------------------------------------------------------------------
 
-bool KrGraphic::AddElement(int32_t element, Color color, int64_t borderMin, int64_t borderMax, int64_t alarmMin,
-                           int64_t alarmMax, int64_t warningMin, int64_t warningMax) {
+bool KrGraphic::AddElement(int32_t element, Color color, int64_t borderMin, int64_t borderMax,
+                           int64_t alarmMin, int64_t alarmMax, int64_t warningMin, int64_t warningMax) {
   if (element < 1 || element > kMaxElements) return false;
   auto& slot = elements_[static_cast<std::size_t>(element)];
   slot.reset();
@@ -270,16 +279,28 @@ int64_t KrGraphic::GetThreshold(int32_t element, int64_t KrGElement::*field) con
 
 void KrGraphic::SetAlarmMin(int32_t element, int64_t v) { SetThreshold(element, &KrGElement::AlarmMin, v); }
 void KrGraphic::SetAlarmMax(int32_t element, int64_t v) { SetThreshold(element, &KrGElement::AlarmMax, v); }
-void KrGraphic::SetWarningMin(int32_t element, int64_t v) { SetThreshold(element, &KrGElement::WarningMin, v); }
-void KrGraphic::SetWarningMax(int32_t element, int64_t v) { SetThreshold(element, &KrGElement::WarningMax, v); }
+void KrGraphic::SetWarningMin(int32_t element, int64_t v) {
+  SetThreshold(element, &KrGElement::WarningMin, v);
+}
+void KrGraphic::SetWarningMax(int32_t element, int64_t v) {
+  SetThreshold(element, &KrGElement::WarningMax, v);
+}
 void KrGraphic::SetBorderMin(int32_t element, int64_t v) { SetThreshold(element, &KrGElement::BorderMin, v); }
 void KrGraphic::SetBorderMax(int32_t element, int64_t v) { SetThreshold(element, &KrGElement::BorderMax, v); }
 int64_t KrGraphic::GetAlarmMin(int32_t element) const { return GetThreshold(element, &KrGElement::AlarmMin); }
 int64_t KrGraphic::GetAlarmMax(int32_t element) const { return GetThreshold(element, &KrGElement::AlarmMax); }
-int64_t KrGraphic::GetWarningMin(int32_t element) const { return GetThreshold(element, &KrGElement::WarningMin); }
-int64_t KrGraphic::GetWarningMax(int32_t element) const { return GetThreshold(element, &KrGElement::WarningMax); }
-int64_t KrGraphic::GetBorderMin(int32_t element) const { return GetThreshold(element, &KrGElement::BorderMin); }
-int64_t KrGraphic::GetBorderMax(int32_t element) const { return GetThreshold(element, &KrGElement::BorderMax); }
+int64_t KrGraphic::GetWarningMin(int32_t element) const {
+  return GetThreshold(element, &KrGElement::WarningMin);
+}
+int64_t KrGraphic::GetWarningMax(int32_t element) const {
+  return GetThreshold(element, &KrGElement::WarningMax);
+}
+int64_t KrGraphic::GetBorderMin(int32_t element) const {
+  return GetThreshold(element, &KrGElement::BorderMin);
+}
+int64_t KrGraphic::GetBorderMax(int32_t element) const {
+  return GetThreshold(element, &KrGElement::BorderMax);
+}
 
 int32_t KrGraphic::ValueToY(int32_t element, int64_t value) const {
   const KrGElement* e = Find(element);

@@ -140,7 +140,7 @@ class KrGraphic : public CustomControl {
   // row Height(); -1 when the two borders are equal or the slot is empty.
   int32_t ValueToY(int32_t element, int64_t value) const;
 
-  Timer& InternalTimer() { return timer_; }
+  Timer& InternalTimer();
 
  protected:
   void Paint(Canvas& canvas) override;
@@ -169,7 +169,7 @@ class KrGraphic : public CustomControl {
   Color linesVertHorColor_ = 0x008000;
   bool timerEnabled_ = false;
 
-  Timer& timer_;
+  Timer* timer_ = nullptr;
   // Slots 1..50; shared so that an element replaced from inside one of its
   // own events lives until that event's caller is done with it.
   std::array<std::shared_ptr<KrGElement>, kMaxElements + 1> elements_{};

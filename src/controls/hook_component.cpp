@@ -18,9 +18,8 @@ Form& RequireForm(Component* owner) {
 
 // The hook runs inside the system's message dispatch, where nothing may
 // unwind: the error goes to the application's error box instead.
-void ReportFromHook() noexcept {
+void ReportFromHook(Application* app) noexcept {
   try {
-    Application* app = Application::Current();
     if (app == nullptr) return;
     try {
       throw;
@@ -49,7 +48,7 @@ void TMagnetFormHookComponent::BeforeMessage(HookMessage&, bool&) {}
 
 void TMagnetFormHookComponent::AfterMessage(HookMessage&) {}
 
-uintptr_t TMagnetFormHookComponent::GetHookedWindow() { return ownerForm_.Handle(); }
+uintptr_t TMagnetFormHookComponent::GetHookedWindow() { return MagnetWindow(ownerForm_.Handle()); }
 
 void TMagnetFormHookComponent::ReleaseHook() {
   if (hookProc_ != 0 && platform_ != nullptr) platform_->FreeHookProcedure(hookProc_);
@@ -59,6 +58,8 @@ void TMagnetFormHookComponent::ReleaseHook() {
 }
 
 intptr_t TMagnetFormHookComponent::HookProc(HookMessage& msg) noexcept {
+  // Found now: the message may destroy this component.
+  Application* app = App();
   try {
     bool handled = false;
     THookList* registry = THookList::Instance();
@@ -73,7 +74,7 @@ intptr_t TMagnetFormHookComponent::HookProc(HookMessage& msg) noexcept {
     registry = THookList::Instance();
     if (registry != nullptr && registry->Contains(this)) AfterMessage(msg);
   } catch (...) {
-    ReportFromHook();
+    ReportFromHook(app);
   }
   return msg.result;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "controls/hook_component.hpp"
+#include "toolkit/application.hpp"
 
 namespace welmor {
 
@@ -41,6 +42,8 @@ void THookList::Unregister(TMagnetFormHookComponent& component) {
   component.ReleaseHook();
   if (items.empty()) Registry().reset();
 }
+
+Application* THookList::App() const { return items_.empty() ? nullptr : items_.front()->App(); }
 
 bool THookList::Contains(const TMagnetFormHookComponent* component) const {
   return std::find(items_.begin(), items_.end(), component) != items_.end();

@@ -12,6 +12,7 @@
 namespace welmor {
 
 class TMagnetFormHookComponent;
+class Application;
 
 class THookList {
  public:
@@ -29,6 +30,8 @@ class THookList {
 
   bool Contains(const TMagnetFormHookComponent* component) const;
   std::size_t Count() const { return items_.size(); }
+  // The application the hooked forms belong to (where errors are shown).
+  Application* App() const;
 
   // The window's procedure under all of our hooks.
   uintptr_t GetUnhookedProc(uintptr_t window) const;

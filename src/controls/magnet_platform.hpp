@@ -9,9 +9,13 @@
 #include <memory>
 #include <optional>
 
+#include "toolkit/backend.hpp"
 #include "toolkit/geometry.hpp"
 
 namespace welmor {
+
+// A form's window as the magnet carries it.
+inline uintptr_t MagnetWindow(WindowHandle window) { return reinterpret_cast<uintptr_t>(window.value); }
 
 class TMagnetFormHookComponent;
 class THookList;

@@ -272,7 +272,7 @@ void TQProgressBar::SetCaption(const std::string& text) {
   Control::SetCaption(text);
   captionShown_ = !text.empty();
   if (!captionShown_) return;
-  const TextRenderer& renderer = Application::TextRendererOrDefault();
+  const TextRenderer& renderer = Application::TextRendererFor(*this);
   captionTop_ = (Height() - renderer.Measure(GetFont(), "Pg").height) / 2;
   const int32_t textWidth = renderer.Measure(GetFont(), text).width;
   switch (captionAlign_) {

@@ -4,41 +4,37 @@
 
 namespace welmor {
 
-namespace {
-
-Application* g_current = nullptr;
-
-}  // namespace
-
 Application::Application(Backend& backend) : backend_(backend) {
-  g_current = this;
-  SetDefaultTextRenderer(&backend_.GetTextRenderer());
+  backend_.Attach(this);
+  backend_.HintSettingsChanged(*this);
 }
 
 Application::~Application() {
   // Forms go while the backend is still there to take their windows down.
   otherForms_.clear();
   mainForm_.reset();
-  SetDefaultTextRenderer(nullptr);
-  if (g_current == this) g_current = nullptr;
+  if (backend_.Attached() == this) backend_.Attach(nullptr);
 }
 
-Application* Application::Current() { return g_current; }
-
-Backend* Application::CurrentBackend() { return g_current ? &g_current->backend_ : nullptr; }
-
-const TextRenderer& Application::TextRendererOrDefault() {
-  return g_current ? g_current->backend_.GetTextRenderer() : DefaultTextRenderer();
-}
-
-void Application::Dispatch(const std::function<void()>& handler) {
+void Application::Dispatch(const Component& from, const std::function<void()>& handler) {
+  Application* app = from.App();
   try {
     handler();
   } catch (const std::exception& e) {
-    if (g_current) g_current->HandleException(e);
+    if (app) app->HandleException(e);
   } catch (...) {
-    if (g_current) g_current->HandleException(std::runtime_error("Unknown error"));
+    if (app) app->HandleException(std::runtime_error("Unknown error"));
   }
+}
+
+const TextRenderer& Application::TextRendererFor(const Component& component) {
+  Application* app = component.App();
+  return app ? app->backend_.GetTextRenderer() : DefaultTextRenderer();
+}
+
+Backend* Application::BackendOf(const Component& component) {
+  Application* app = component.App();
+  return app ? &app->backend_ : nullptr;
 }
 
 void Application::SetHintColor(Color c) {
@@ -59,7 +55,7 @@ void Application::SetHintHidePause(uint32_t ms) {
 bool Application::FilterMessage(const Message& msg) {
   if (!OnMessage) return false;
   bool handled = false;
-  Dispatch([&] { handled = OnMessage(msg); });
+  Dispatch(*this, [&] { handled = OnMessage(msg); });
   return handled;
 }
 

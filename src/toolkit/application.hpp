@@ -1,6 +1,8 @@
 #pragma once
 // The program object: title, hint settings, message filter, the main form,
-// the message loop and the default error handler. There is one at a time.
+// the message loop and the default error handler. It is the root owner of
+// every form, so any component reaches it, and through it the platform,
+// by its owners; nothing is found through a global.
 
 #include <cstdint>
 #include <exception>
@@ -11,6 +13,7 @@
 #include <vector>
 
 #include "toolkit/backend.hpp"
+#include "toolkit/component.hpp"
 #include "toolkit/dialogs.hpp"
 #include "toolkit/form.hpp"
 #include "toolkit/geometry.hpp"
@@ -28,19 +31,20 @@ struct Message {
 // Returns true when the message is handled and must not be dispatched.
 using MessageFilter = std::function<bool(const Message&)>;
 
-class Application {
+class Application : public Component {
  public:
   explicit Application(Backend& backend);
-  ~Application();
-  Application(const Application&) = delete;
-  Application& operator=(const Application&) = delete;
+  ~Application() override;
 
-  static Application* Current();
-  static Backend* CurrentBackend();
-  static const TextRenderer& TextRendererOrDefault();
-  // Runs an event handler; an exception that escapes it goes to the
-  // default error handler instead of unwinding through the platform.
-  static void Dispatch(const std::function<void()>& handler);
+  // Runs an event handler of a component; an exception that escapes it goes
+  // to the application's default error handler instead of unwinding through
+  // the platform (and is dropped for a component outside an application).
+  static void Dispatch(const Component& from, const std::function<void()>& handler);
+  // The text renderer of the component's platform; fixed metrics outside an
+  // application.
+  static const TextRenderer& TextRendererFor(const Component& component);
+  // The backend of the component's application, or null.
+  static Backend* BackendOf(const Component& component);
 
   Backend& GetBackend() { return backend_; }
   Dialogs& GetDialogs() { return backend_.GetDialogs(); }
@@ -67,7 +71,7 @@ class Application {
   // Makes the main form (the first form made this way) and returns it.
   template <class T, class... Args>
   T& CreateForm(Args&&... args) {
-    auto form = std::make_unique<T>(nullptr, std::forward<Args>(args)...);
+    auto form = std::make_unique<T>(this, std::forward<Args>(args)...);
     T& ref = *form;
     if (!mainForm_) {
       mainForm_ = std::move(form);
@@ -93,6 +97,9 @@ class Application {
 
   // Shows an error box with the exception's text.
   void HandleException(const std::exception& e);
+
+ protected:
+  Application* AsApplication() override { return this; }
 
  private:
   Backend& backend_;

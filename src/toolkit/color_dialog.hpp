@@ -18,7 +18,7 @@ class ColorDialog : public Component {
   // Shows the dialog; true when the user picked a colour, which is then the
   // dialog's Color. Cancel keeps the Color.
   bool Execute() {
-    Application* app = Application::Current();
+    Application* app = App();
     if (app == nullptr) return false;
     Color picked = color_;
     if (!app->GetDialogs().ChooseColor(picked)) return false;

@@ -21,6 +21,12 @@ Component::~Component() {
   while (!owned_.empty()) owned_.pop_back();
 }
 
+Application* Component::App() const {
+  const Component* root = this;
+  while (root->owner_ != nullptr) root = root->owner_;
+  return const_cast<Component*>(root)->AsApplication();
+}
+
 Component* Component::FindComponent(const std::string& name) const {
   if (name.empty()) return nullptr;
   for (const auto& child : owned_) {

@@ -10,6 +10,8 @@
 
 namespace welmor {
 
+class Application;
+
 class Component {
  public:
   explicit Component(Component* owner = nullptr) : owner_(owner) {}
@@ -20,6 +22,9 @@ class Component {
   const std::string& Name() const { return name_; }
   void SetName(std::string name) { name_ = std::move(name); }
   Component* Owner() const { return owner_; }
+  // The application at the root of this component's owners; null for a
+  // component made outside one.
+  Application* App() const;
 
   // Owned component with this name (case-insensitive, as names are
   // identifiers), searched among direct children only; nullptr when absent.
@@ -37,6 +42,9 @@ class Component {
 
   std::size_t ComponentCount() const { return owned_.size(); }
   Component& ComponentAt(std::size_t index) const { return *owned_[index]; }
+
+ protected:
+  virtual Application* AsApplication() { return nullptr; }
 
  private:
   Component* owner_;

@@ -88,7 +88,7 @@ void Control::Invalidate() { NotifyPeer(Change::Paint); }
 
 void Control::CreatePeers() {
   if (!peer_) {
-    if (Backend* backend = Application::CurrentBackend()) peer_ = backend->CreatePeer(*this);
+    if (Backend* backend = Application::BackendOf(*this)) peer_ = backend->CreatePeer(*this);
   }
   for (Control* child : children_) child->CreatePeers();
 }
@@ -98,13 +98,13 @@ void Control::DestroyPeers() {
   peer_.reset();
 }
 
-uintptr_t Control::Handle() {
+WindowHandle Control::Handle() {
   if (!peer_) {
     // A child's window needs its parent's first.
     if (parent_) parent_->Handle();
-    if (Backend* backend = Application::CurrentBackend()) peer_ = backend->CreatePeer(*this);
+    if (Backend* backend = Application::BackendOf(*this)) peer_ = backend->CreatePeer(*this);
   }
-  return peer_ ? peer_->Handle() : 0;
+  return peer_ ? peer_->Handle() : WindowHandle{};
 }
 
 void Control::BoundsChangedByPeer(const Rect& r) {
@@ -115,7 +115,7 @@ void Control::BoundsChangedByPeer(const Rect& r) {
 
 void Control::MouseMoved(uint32_t shift, int32_t x, int32_t y) {
   if (!OnMouseMove) return;
-  Application::Dispatch([&] { OnMouseMove(*this, shift, x, y); });
+  Application::Dispatch(*this, [&] { OnMouseMove(*this, shift, x, y); });
 }
 
 void Control::ContextPopup(Point screen) {

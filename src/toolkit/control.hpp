@@ -80,8 +80,8 @@ class Control : public Component {
   // Creates the native side of this control and its children (once).
   void CreatePeers();
   void DestroyPeers();
-  // Native handle, creating the native side first when needed.
-  uintptr_t Handle();
+  // Native window, creating the native side first when needed.
+  WindowHandle Handle();
   // The native side moved or resized the control; no echo back to it.
   void BoundsChangedByPeer(const Rect& r);
   void MouseMoved(uint32_t shift, int32_t x, int32_t y);
@@ -98,7 +98,7 @@ class Control : public Component {
   std::vector<Control*> children_;
   Rect bounds_{0, 0, 0, 0};
   bool visible_ = true;
-  Color color_ = 0x00C8D0D4;  // button face
+  Color color_ = 0x00C8D0D4;
   Font font_;
   std::string hint_;
   bool showHint_ = false;

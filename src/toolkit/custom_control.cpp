@@ -9,7 +9,7 @@ const Bitmap& CustomControl::Surface() {
   surface_.SetSize(Width(), Height());
   // Cleared first: a Paint that calls Invalidate asks for the next image.
   paintPending_ = false;
-  Canvas canvas(surface_, Application::TextRendererOrDefault());
+  Canvas canvas(surface_, Application::TextRendererFor(*this));
   canvas.font = GetFont();
   Paint(canvas);
   ++paintCount_;

@@ -4,7 +4,11 @@
 
 namespace welmor {
 
-Form::Form(Component* owner) : Control(owner) { SetVisible(false); }
+Form::Form(Component* owner) : Control(owner) {
+  SetVisible(false);
+  // A form's own colour is the system's, as the user set it.
+  if (Backend* backend = Application::BackendOf(*this)) SetColor(backend->ButtonFaceColor());
+}
 
 void Form::CreateParams(CreateParamsRec&) {}
 
@@ -13,15 +17,15 @@ void Form::ShowForm() {
   if (Visible()) return;
   // OnShow runs before the window appears, so that what it lays out is what
   // the user first sees.
-  if (OnShow) Application::Dispatch([this] { OnShow(*this); });
+  if (OnShow) Application::Dispatch(*this, [this] { OnShow(*this); });
   SetVisible(true);
 }
 
 void Form::Close() {
   CloseAction action = CloseAction::Hide;
-  if (OnClose) Application::Dispatch([this, &action] { OnClose(*this, action); });
+  if (OnClose) Application::Dispatch(*this, [this, &action] { OnClose(*this, action); });
   if (action == CloseAction::None) return;
-  Application* app = Application::Current();
+  Application* app = App();
   if (app && app->MainForm() == this) {
     app->Terminate();
   } else {
@@ -30,7 +34,7 @@ void Form::Close() {
 }
 
 void Form::DoCreate() {
-  if (OnCreate) Application::Dispatch([this] { OnCreate(*this); });
+  if (OnCreate) Application::Dispatch(*this, [this] { OnCreate(*this); });
 }
 
 }  // namespace welmor

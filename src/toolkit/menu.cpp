@@ -23,12 +23,12 @@ void MenuItem::Add(MenuItem& item) {
 
 void MenuItem::Click() {
   if (!OnClick) return;
-  Application::Dispatch([this] { OnClick(*this); });
+  Application::Dispatch(*this, [this] { OnClick(*this); });
 }
 
 void PopupMenu::Popup(int32_t x, int32_t y, Control* owner) {
-  if (OnPopup) Application::Dispatch([this] { OnPopup(*this); });
-  Backend* backend = Application::CurrentBackend();
+  if (OnPopup) Application::Dispatch(*this, [this] { OnPopup(*this); });
+  Backend* backend = Application::BackendOf(*this);
   if (!backend) return;
   MenuItem* chosen = backend->TrackPopupMenu(*this, Point{x, y}, owner);
   if (chosen && chosen->Enabled()) chosen->Click();

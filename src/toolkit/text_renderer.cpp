@@ -32,12 +32,9 @@ class FixedTextRenderer final : public TextRenderer {
 };
 
 const FixedTextRenderer kFixed;
-const TextRenderer* g_renderer = nullptr;
 
 }  // namespace
 
-const TextRenderer& DefaultTextRenderer() { return g_renderer ? *g_renderer : kFixed; }
-
-void SetDefaultTextRenderer(const TextRenderer* renderer) { g_renderer = renderer; }
+const TextRenderer& DefaultTextRenderer() { return kFixed; }
 
 }  // namespace welmor

@@ -19,9 +19,8 @@ class TextRenderer {
                     const std::string& text) const = 0;
 };
 
-// The renderer every Canvas uses unless given another; the backend installs
-// its own at start-up. Never null: a fixed-metrics renderer is the default.
+// Fixed metrics: what a Canvas uses unless given the platform's renderer,
+// and what components outside an application measure with.
 const TextRenderer& DefaultTextRenderer();
-void SetDefaultTextRenderer(const TextRenderer* renderer);
 
 }  // namespace welmor

@@ -1,11 +1,16 @@
 #include "toolkit/timer.hpp"
 
+#include <stdexcept>
+
 #include "toolkit/application.hpp"
 
 namespace welmor {
 
 Timer::Timer(Component* owner) : Component(owner) {
-  if (Backend* backend = Application::CurrentBackend()) peer_ = backend->CreateTimerPeer(*this);
+  Backend* backend = Application::BackendOf(*this);
+  // Without an application nothing would ever tick it: say so at once.
+  if (backend == nullptr) throw std::logic_error("A timer must belong to an application to run");
+  peer_ = backend->CreateTimerPeer(*this);
 }
 
 Timer::~Timer() = default;
@@ -24,7 +29,7 @@ void Timer::SetEnabled(bool on) {
 
 void Timer::Tick() {
   if (!enabled_ || !OnTimer) return;
-  Application::Dispatch([this] { OnTimer(*this); });
+  Application::Dispatch(*this, [this] { OnTimer(*this); });
 }
 
 }  // namespace welmor

@@ -25,8 +25,9 @@ std::string ArchiveTarget(const std::string& folder) {
   return folder + (root ? "" : "\\") + kArchiveFileName;
 }
 
-UpdateChecker::UpdateChecker(UpdateServices& services, const Settings& settings, VersionTexts runningVersion)
-    : services_(services), settings_(settings), running_(std::move(runningVersion)) {
+UpdateChecker::UpdateChecker(const Component& from, UpdateServices& services, const Settings& settings,
+                             VersionTexts runningVersion)
+    : from_(from), services_(services), settings_(settings), running_(std::move(runningVersion)) {
   if (!services.connection || !services.downloader || !services.ini || !services.files || !services.folders ||
       !services.updateHost || !services.executablePath) {
     throw std::invalid_argument("UpdateChecker needs every update service");
@@ -42,14 +43,14 @@ int32_t UpdateChecker::ServerNumber(const std::string& versionFile, const char* 
 void UpdateChecker::CheckForUpdates() {
   const bool talkative = !settings_.AutoUpdate;
   if (services_.connection->IsOffline()) {
-    if (talkative) ShowMessageBox(kOfflineText, true);
+    if (talkative) ShowMessageBox(from_, kOfflineText, true);
     return;
   }
 
   const std::string host = services_.updateHost();
-  const std::string versionFile = ShortPathFolder(services_.executablePath()) + kVersionFileName;
+  const std::string versionFile = ShortPathFolder(from_, services_.executablePath()) + kVersionFileName;
   if (!DownloadFile("http://" + host + kServerFolder + kVersionFileName, versionFile)) {
-    if (talkative) ShowMessageBox(kNoVersionFileText, true);
+    if (talkative) ShowMessageBox(from_, kNoVersionFileText, true);
     return;
   }
 
@@ -65,19 +66,19 @@ void UpdateChecker::CheckForUpdates() {
   for (std::size_t i = 0; i < running.size(); ++i) running[i] = StrToInt(running_[i]);
 
   if (server[0] == 0) {
-    ShowMessageBox(kCorruptedText, true);
+    ShowMessageBox(from_, kCorruptedText, true);
     return;
   }
   if (!IsNewerVersion(server, running)) {
-    if (talkative) ShowMessageBox(kUpToDateText, false);
+    if (talkative) ShowMessageBox(from_, kUpToDateText, false);
     return;
   }
-  if (!AskYesNo(NewVersionQuestion(server))) return;
+  if (!AskYesNo(from_, NewVersionQuestion(server))) return;
 
   if (DownloadUpdate(host + kServerFolder + archive)) {
-    ShowMessageBox(kDownloadedText, false);
+    ShowMessageBox(from_, kDownloadedText, false);
   } else {
-    ShowMessageBox(kNotDownloadedText, true);
+    ShowMessageBox(from_, kNotDownloadedText, true);
   }
 }
 

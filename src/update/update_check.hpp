@@ -14,6 +14,7 @@
 #include <string>
 
 #include "settings/settings.hpp"
+#include "toolkit/component.hpp"
 #include "update/update_services.hpp"
 
 namespace welmor {
@@ -50,8 +51,10 @@ std::string ArchiveTarget(const std::string& folder);
 
 class UpdateChecker {
  public:
-  // Throws std::invalid_argument when a service is missing.
-  UpdateChecker(UpdateServices& services, const Settings& settings, VersionTexts runningVersion);
+  // Throws std::invalid_argument when a service is missing. The boxes show
+  // on the platform of from's application.
+  UpdateChecker(const Component& from, UpdateServices& services, const Settings& settings,
+                VersionTexts runningVersion);
 
   void CheckForUpdates();
   // remotePath is host and path without the scheme; true when the archive
@@ -62,6 +65,7 @@ class UpdateChecker {
  private:
   int32_t ServerNumber(const std::string& versionFile, const char* key);
 
+  const Component& from_;
   UpdateServices& services_;
   const Settings& settings_;
   VersionTexts running_;

@@ -5,11 +5,12 @@
 
 namespace welmor {
 
-void UpdatesMenuClick(Settings& settings, UpdateServices* services, const TAppInfo& appInfo) {
+void UpdatesMenuClick(const Component& from, Settings& settings, UpdateServices* services,
+                      const TAppInfo& appInfo) {
   settings.AutoUpdate = !settings.AutoUpdate;
-  if (!AskYesNo(kCheckNowQuestion) || services == nullptr) return;
+  if (!AskYesNo(from, kCheckNowQuestion) || services == nullptr) return;
   UpdateChecker checker(
-      *services, settings,
+      from, *services, settings,
       {appInfo.FileMajorVer(), appInfo.FileMinorVer(), appInfo.FileReleaseVer(), appInfo.FileBuildVer()});
   checker.CheckForUpdates();
 }

@@ -39,11 +39,11 @@ class FormMagnetTest : public ::testing::Test {
     Rect proposed{b.left + dx, b.top + dy, b.right + dx, b.bottom + dy};
     platform.cursor = {x, y};
     dragFrom = Point{x, y};
-    platform.Send(form.Handle(), {kWmMoving, 0, reinterpret_cast<intptr_t>(&proposed), 0});
+    platform.Send(MagnetWindow(form.Handle()), {kWmMoving, 0, reinterpret_cast<intptr_t>(&proposed), 0});
     form.SetBounds(proposed.left, proposed.top, proposed.Width(), proposed.Height());
   }
   void EndMove(Form& form) {
-    platform.Send(form.Handle(), {kWmExitSizeMove, 0, 0, 0});
+    platform.Send(MagnetWindow(form.Handle()), {kWmExitSizeMove, 0, 0, 0});
     dragFrom.reset();
   }
 
@@ -58,13 +58,13 @@ TEST_F(FormMagnetTest, LastRegisteredHookSeesMessagesFirstAndUnhookingKeepsTheRe
   Form& form = NewForm(0, 100);
   auto& first = form.Make<LoggingHook>(&platform, "first", platform.log);
   auto& second = form.Make<LoggingHook>(&platform, "second", platform.log);
-  platform.Send(form.Handle(), {0x000F, 0, 0, 0});
+  platform.Send(MagnetWindow(form.Handle()), {0x000F, 0, 0, 0});
   EXPECT_EQ(platform.log, (std::vector<std::string>{"second", "first", "base"}));
-  EXPECT_EQ(first.PrevProc(), FakeMagnetPlatform::BaseProc(form.Handle()));
+  EXPECT_EQ(first.PrevProc(), FakeMagnetPlatform::BaseProc(MagnetWindow(form.Handle())));
   EXPECT_EQ(second.PrevProc(), first.HookProcedure());
 
   platform.log.clear();
-  const uintptr_t window = form.Handle();
+  const uintptr_t window = MagnetWindow(form.Handle());
   auto* registry = THookList::Instance();
   ASSERT_NE(registry, nullptr);
   registry->Unhook(second);
@@ -76,13 +76,13 @@ TEST_F(FormMagnetTest, DestroyedWindowAsksOnceForTheRehookAndGetsItsHooksBack) {
   Form& form = NewForm(0, 100);
   form.Make<LoggingHook>(&platform, "first", platform.log);
   form.Make<LoggingHook>(&platform, "second", platform.log);
-  const uintptr_t old = form.Handle();
+  const uintptr_t old = MagnetWindow(form.Handle());
   platform.Send(old, {kWmDestroy, 0, 0, 0});
   EXPECT_EQ(platform.rehooksPosted, std::vector<uintptr_t>{old});
 
   form.DestroyPeers();
   THookList::Instance()->Rehook(old);
-  const uintptr_t now = form.Handle();
+  const uintptr_t now = MagnetWindow(form.Handle());
   ASSERT_NE(now, old);
   platform.log.clear();
   platform.Send(now, {0x000F, 0, 0, 0});
@@ -135,7 +135,7 @@ TEST_F(FormMagnetTest, InactiveMagnetFollowsTheSystemAndAfterMovingSnapsAtTheEnd
   TFormMagnet& magnet = NewMagnet(form);
   magnet.SetActive(false);
   Rect proposed{300, 10, 722, 27};
-  platform.Send(form.Handle(), {kWmMoving, 0, reinterpret_cast<intptr_t>(&proposed), 0});
+  platform.Send(MagnetWindow(form.Handle()), {kWmMoving, 0, reinterpret_cast<intptr_t>(&proposed), 0});
   EXPECT_EQ(proposed, (Rect{300, 10, 722, 27}));
 
   magnet.SetActive(true);
@@ -210,7 +210,7 @@ TEST_F(FormMagnetTest, DragableFormTurnsAClientHitIntoTheCaptionWhileThePrimaryB
   Form& form = NewForm(300, 100);
   TFormMagnet& magnet = NewMagnet(form);
   magnet.SetActive(false);
-  const auto hit = [&] { return platform.Send(form.Handle(), {kWmNcHitTest, 0, 0, 0}); };
+  const auto hit = [&] { return platform.Send(MagnetWindow(form.Handle()), {kWmNcHitTest, 0, 0, 0}); };
   platform.buttonDown = true;
   EXPECT_EQ(hit(), kHitClient);
   magnet.SetFormDragable(true);

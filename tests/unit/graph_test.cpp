@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/application.hpp"
+#include "toolkit/headless/headless_backend.hpp"
+
 namespace welmor {
 namespace {
 
@@ -16,9 +19,11 @@ constexpr Color kBlack = 0x000000;
 constexpr Color kGrey = 0x808080;
 constexpr Color kWhite = 0xFFFFFF;
 
-// The widget's chart at its full width.
+// The widget's chart at its full width; its timer needs an application.
 struct WidgetChart : testing::Test {
-  KrGraphic gr{nullptr};
+  HeadlessBackend backend;
+  Application app{backend};
+  KrGraphic& gr = app.CreateForm<Form>().Make<KrGraphic>();
   void SetUp() override {
     gr.SetBounds(0, 0, 429, 17);
     ApplyWidgetGraphDesign(gr, kSky);
@@ -348,7 +353,11 @@ TEST(KrGraphicElements, AddElementStoresItsArgumentsInOrderAndReplacesValues) {
 }
 
 TEST(KrGraphicGrid, HorizontalOnlyWithNoLinesDrawsNoGrid) {
-  KrGraphic withGrid(nullptr), noLines(nullptr);
+  HeadlessBackend backend;
+  Application app{backend};
+  Form& form = app.CreateForm<Form>();
+  KrGraphic& withGrid = form.Make<KrGraphic>();
+  KrGraphic& noLines = form.Make<KrGraphic>();
   for (KrGraphic* g : {&withGrid, &noLines}) {
     g->SetBounds(0, 0, 429, 17);
     ApplyWidgetGraphDesign(*g, kSky);  // liHor, LinesHor 0, LinesVert 50
@@ -444,7 +453,9 @@ TEST(KrGraphicThresholds, DottedAlarmsAndDashDotDotWarningsOfVisibleElements) {
 }
 
 TEST(KrGraphicProperties, RedrawOnlyWhenSomethingChanged) {
-  KrGraphic gr(nullptr);
+  HeadlessBackend backend;
+  Application app{backend};
+  KrGraphic& gr = app.CreateForm<Form>().Make<KrGraphic>();
   gr.SetBounds(0, 0, 20, 10);
   EXPECT_EQ(gr.BgColor(), 0u);
   EXPECT_EQ(gr.Border(), KrGBorder::boLine);
@@ -469,8 +480,17 @@ TEST(KrGraphicProperties, RedrawOnlyWhenSomethingChanged) {
   EXPECT_FALSE(gr.PaintPending());
 }
 
-TEST(KrGraphicTimer, OnlyTellsTheOwnerToSample) {
+TEST(KrGraphicTimer, OutsideAnApplicationItCannotRunAndSaysSo) {
   KrGraphic gr(nullptr);
+  gr.SetInterval(500);  // nothing to run yet
+  gr.SetTimerEnabled(false);
+  EXPECT_THROW(gr.SetTimerEnabled(true), std::logic_error);
+}
+
+TEST(KrGraphicTimer, OnlyTellsTheOwnerToSample) {
+  HeadlessBackend backend;
+  Application app{backend};
+  KrGraphic& gr = app.CreateForm<Form>().Make<KrGraphic>();
   Timer& timer = gr.InternalTimer();
   EXPECT_FALSE(timer.Enabled());
   EXPECT_EQ(timer.Interval(), 1000u);

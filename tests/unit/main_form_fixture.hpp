@@ -13,10 +13,8 @@
 #include "fakes/fake_sound_player.hpp"
 #include "fakes/fake_system_probes.hpp"
 #include "fakes/fake_version_source.hpp"
-#include "fakes/fake_window_system.hpp"
 #include "fakes/memory_registry.hpp"
 #include "toolkit/headless/headless_backend.hpp"
-#include "winutil/window_system.hpp"
 
 namespace welmor::testenv {
 
@@ -41,7 +39,6 @@ class MainFormTest : public ::testing::Test {
     drives.Add('E', kDriveFixed, 1024);
     ticks.ticks = 90061000;
     probes.emplace(SystemProbes{&memory, &cpu, &os, &ticks, &drives, &processes});
-    windowSystem.emplace(windows);
   }
 
   // Settings as a running version left them: every start value.
@@ -80,15 +77,14 @@ class MainFormTest : public ::testing::Test {
   FakeTickSource ticks;
   FakeDriveSource drives;
   FakeProcessSource processes;
-  FakeWindowSystem windows;
   MemoryRegistry registry;
   FakeVersionSource version;
   FakeSoundPlayer sounds;
   FakeMagnetPlatform magnet;
   std::string clockText = "12:34:56";
   std::optional<ScopedSystemProbes> probes;
-  std::optional<ScopedWindowSystem> windowSystem;
   HeadlessBackend backend;
+  HeadlessWindows& windows = backend.windows;
   std::unique_ptr<Application> app;
   TfrmMain* form = nullptr;
 };

@@ -309,7 +309,7 @@ TEST_F(MainFormTest, WithoutProcessListAMoveStillDragsAndSaves) {
   Start();
   windows.calls.clear();
   const auto writes = registry.writeLog.size();
-  windows.onMove = [&](uintptr_t) { form->BoundsChangedByPeer(Rect{700, 730, 1122, 747}); };
+  windows.onMove = [&](WindowHandle) { form->BoundsChangedByPeer(Rect{700, 730, 1122, 747}); };
   form->Panels[1]->MouseMoved(ssLeft, 1, 1);
   EXPECT_EQ(processes.snapshots, 0);
   EXPECT_FALSE(form->Panels[1]->ShowHint());
@@ -337,7 +337,7 @@ TEST_F(MainFormTest, AltF4IsDropped) {
 TEST_F(MainFormTest, StartsTopmostWithoutTaskBarButtonAndHintSettings) {
   StoreVersionOnly();
   Start();
-  const std::string handle = std::to_string(backend.ApplicationHandle());
+  const std::string handle = HandleText(backend.ApplicationHandle());
   const auto& calls = windows.calls;
   const auto topmost = std::find_if(calls.begin(), calls.end(),
                                     [](const std::string& c) { return c.rfind("Topmost", 0) == 0; });
@@ -469,7 +469,7 @@ TEST_F(MainFormTest, StickySettingSwitchesTheHookedMagnetWhenShown) {
     TFormMagnet& m = *form->frmMagnet;
     EXPECT_EQ(m.Active(), sticky);
     EXPECT_TRUE(m.Hooked());
-    EXPECT_EQ(magnet.procs[form->Handle()], m.HookProcedure());
+    EXPECT_EQ(magnet.procs[MagnetWindow(form->Handle())], m.HookProcedure());
     EXPECT_TRUE(m.FormDragable());
     form = nullptr;
     app.reset();

@@ -14,7 +14,8 @@ namespace welmor {
 namespace {
 
 TEST(AccessKeys, GiveEachCaptionWithoutAmpersandAKeyOfItsOwn) {
-  const std::vector<std::string> captions = {"&Panels", "-", "Graphs", "Gauges", "Panel 2", "E&xit", "", "&&Co"};
+  const std::vector<std::string> captions = {"&Panels", "-",     "Graphs", "Gauges",
+                                             "Panel 2", "E&xit", "",       "&&Co"};
   const std::vector<std::string> shown = AssignAccessKeys(captions);
   EXPECT_EQ(shown[0], "&Panels");  // kept
   EXPECT_EQ(shown[1], "-");
@@ -86,6 +87,30 @@ TEST_F(HeadlessApp, ADisabledTimerDoesNotTick) {
   timer.SetEnabled(false);
   timer.Tick();
   EXPECT_EQ(ticks, 1);
+}
+
+TEST_F(HeadlessApp, ATimerMadeOutsideAnApplicationFailsAtOnce) {
+  EXPECT_THROW(Timer(nullptr), std::logic_error);
+  Form loose(nullptr);
+  EXPECT_THROW(loose.Make<Timer>(), std::logic_error);
+}
+
+TEST_F(HeadlessApp, ComponentsReachTheirApplicationThroughTheirOwners) {
+  Form& form = app.CreateForm<Form>();
+  Label& label = form.Make<Label>();
+  PopupMenu& menu = form.Make<PopupMenu>();
+  EXPECT_EQ(form.App(), &app);
+  EXPECT_EQ(label.App(), &app);
+  EXPECT_EQ(menu.App(), &app);
+  EXPECT_EQ(Label(nullptr).App(), nullptr);
+  EXPECT_EQ(backend.Attached(), &app);
+}
+
+TEST_F(HeadlessApp, FormsTakeTheSystemsButtonFaceColour) {
+  backend.buttonFace = 0x00E0DFE3;
+  EXPECT_EQ(app.CreateForm<Form>().GetColor(), 0x00E0DFE3u);
+  backend.buttonFace = 0x00102030;
+  EXPECT_EQ(app.CreateForm<Form>().GetColor(), 0x00102030u);
 }
 
 TEST_F(HeadlessApp, OnShowRunsOnceBeforeTheFormIsVisible) {

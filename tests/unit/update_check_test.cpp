@@ -87,7 +87,7 @@ class UpdateCheck : public ::testing::Test {
   Lines Check(bool quiet, VersionTexts running = {"3", "9", "5", "15"}) {
     settings_.AutoUpdate = quiet;
     services_ = platform_.Services();
-    UpdateChecker(services_, settings_, running).CheckForUpdates();
+    UpdateChecker(app_, services_, settings_, running).CheckForUpdates();
     return Shown();
   }
 
@@ -210,7 +210,7 @@ TEST_F(UpdateCheck, UnconvertibleTextsStopTheCheckThroughTheDefaultErrorBox) {
     platform_.versionFile = c.file;
     services_ = platform_.Services();
     backend_.dialogs.confirmAnswers = {true};
-    Application::Dispatch([&] { UpdatesMenuClick(settings_, &services_, info); });
+    Application::Dispatch(app_, [&] { UpdatesMenuClick(app_, settings_, &services_, info); });
     const std::string message = "Error: '" + std::string(c.text) + "' is not a valid integer value";
     EXPECT_EQ(Shown(), (Lines{"Confirm: Do you want to check for updates now ?", message}));
     EXPECT_EQ(platform_.disk.count(kVerPath), c.fileLeft ? 1u : 0u) << c.text;
@@ -239,7 +239,7 @@ TEST_F(UpdateCheck, MenuCommandFlipsTheModeAndChecksInTheNewOneOnlyOnYes) {
                {true, true, {ask}}};
   for (const auto& step : steps) {
     backend_.dialogs.confirmAnswers = {step.yes};
-    UpdatesMenuClick(settings_, &services_, info);
+    UpdatesMenuClick(app_, settings_, &services_, info);
     EXPECT_EQ(settings_.AutoUpdate, step.autoUpdateAfter);
     EXPECT_EQ(Shown(), step.shown);
   }

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "fakes/fake_window_system.hpp"
 #include "toolkit/application.hpp"
 #include "toolkit/headless/headless_backend.hpp"
 
@@ -16,22 +15,21 @@ using Calls = std::vector<std::string>;
 
 class WindowHelpers : public ::testing::Test {
  protected:
-  WindowHelpers() : app_(backend_), installed_(ws_), form_(app_.CreateForm<Form>()) {
+  WindowHelpers() : app_(backend_), form_(app_.CreateForm<Form>()) {
     form_.SetBounds(300, 200, 422, 17);
-    handle_ = std::to_string(form_.Handle());
+    handle_ = HandleText(form_.Handle());
   }
 
   // The user drags the window to (left, top) while the move loop runs.
   void DragTo(int32_t left, int32_t top) {
-    ws_.onMove = [this, left, top](uintptr_t) {
+    ws_.onMove = [this, left, top](WindowHandle) {
       form_.BoundsChangedByPeer(Rect{left, top, left + form_.Width(), top + form_.Height()});
     };
   }
 
   HeadlessBackend backend_;
+  HeadlessWindows& ws_ = backend_.windows;
   Application app_;
-  FakeWindowSystem ws_;
-  ScopedWindowSystem installed_;
   Form& form_;
   std::string handle_;
 };
@@ -62,17 +60,17 @@ TEST_F(WindowHelpers, DragWindowChangesNothingForAWindowInsideTheWorkArea) {
 }
 
 TEST_F(WindowHelpers, MakeToolWindowAddsTheToolStyleBetweenHideAndShow) {
-  const std::string app = std::to_string(backend_.ApplicationHandle());
+  const std::string app = HandleText(backend_.ApplicationHandle());
   ws_.exStyles[backend_.ApplicationHandle()] = 0x00000100;  // WS_EX_WINDOWEDGE stays
-  MakeToolWindow(false);
+  MakeToolWindow(form_, false);
   EXPECT_EQ(ws_.calls,
             (Calls{"Hide " + app, "GetExStyle " + app, "SetExStyle " + app + " 180", "Show " + app}));
   EXPECT_TRUE(ws_.visible[backend_.ApplicationHandle()]);
 }
 
 TEST_F(WindowHelpers, MakeToolWindowCanEndHidden) {
-  const std::string app = std::to_string(backend_.ApplicationHandle());
-  MakeToolWindow(true);
+  const std::string app = HandleText(backend_.ApplicationHandle());
+  MakeToolWindow(form_, true);
   EXPECT_EQ(ws_.calls,
             (Calls{"Show " + app, "GetExStyle " + app, "SetExStyle " + app + " 80", "Hide " + app}));
   EXPECT_FALSE(ws_.visible[backend_.ApplicationHandle()]);
@@ -86,14 +84,18 @@ TEST_F(WindowHelpers, SetTopmostUsesTheWindowsOwnBoundsAndReportsTheAnswer) {
   EXPECT_FALSE(SetTopmost(form_));
 }
 
-TEST_F(WindowHelpers, WithoutAWindowSystemTheWindowOperationsDoNothing) {
-  InstallWindowSystem(nullptr);
-  form_.SetBounds(-10, 730, 422, 17);
-  DragWindow(form_);
-  MakeToolWindow(false);
-  EXPECT_FALSE(SetTopmost(form_));
-  EXPECT_EQ(form_.BoundsRect(), (Rect{-10, 730, 412, 747}));
+TEST_F(WindowHelpers, OutsideAnApplicationTheHelpersDoNothing) {
+  Form loose(nullptr);
+  loose.SetBounds(-10, 730, 422, 17);
+  DragWindow(loose);
+  MakeToolWindow(loose, false);
+  EXPECT_FALSE(SetTopmost(loose));
+  EXPECT_FALSE(AskYesNo(loose, "Download?"));
+  ShowMessageBox(loose, "Disk full", true);
+  EXPECT_EQ(ShortPathFolder(loose, "C:\\Tools\\App.exe"), "C:\\Tools\\");
+  EXPECT_EQ(loose.BoundsRect(), (Rect{-10, 730, 412, 747}));
   EXPECT_TRUE(ws_.calls.empty());
+  EXPECT_TRUE(backend_.dialogs.shown.empty());
 }
 
 TEST(FolderOfPath, KeepsEverythingUpToAndIncludingTheLastBackslash) {
@@ -108,22 +110,22 @@ TEST(FolderOfPath, KeepsEverythingUpToAndIncludingTheLastBackslash) {
 TEST_F(WindowHelpers, ShortPathFolderTakesTheFolderOfTheShortForm) {
   ws_.shortPaths["C:\\Program Files\\Tools\\App.exe"] = "C:\\PROGRA~1\\TOOLS\\APP.EXE";
   ws_.shortPaths["App.exe"] = "APP.EXE";
-  EXPECT_EQ(ShortPathFolder("C:\\Program Files\\Tools\\App.exe"), "C:\\PROGRA~1\\TOOLS\\");
-  EXPECT_EQ(ShortPathFolder("App.exe"), "");
+  EXPECT_EQ(ShortPathFolder(form_, "C:\\Program Files\\Tools\\App.exe"), "C:\\PROGRA~1\\TOOLS\\");
+  EXPECT_EQ(ShortPathFolder(form_, "App.exe"), "");
 }
 
 TEST_F(WindowHelpers, ShortPathFolderFallsBackToThePathAsGivenWithoutAShortForm) {
-  EXPECT_EQ(ShortPathFolder("C:\\Program Files\\Tools\\App.exe"), "C:\\Program Files\\Tools\\");
+  EXPECT_EQ(ShortPathFolder(form_, "C:\\Program Files\\Tools\\App.exe"), "C:\\Program Files\\Tools\\");
 }
 
 TEST_F(WindowHelpers, ShortPathFolderStopsAtANulInTheShortForm) {
   ws_.shortPaths["C:\\Tools\\App.exe"] = std::string("C:\\TOOLS\\APP.EXE\0\\junk\\", 24);
-  EXPECT_EQ(ShortPathFolder("C:\\Tools\\App.exe"), "C:\\TOOLS\\");
+  EXPECT_EQ(ShortPathFolder(form_, "C:\\Tools\\App.exe"), "C:\\TOOLS\\");
 }
 
 TEST_F(WindowHelpers, MessageBoxesGoThroughTheApplicationsDialogs) {
-  ShowMessageBox("Disk full", true);
-  ShowMessageBox("Saved", false);
+  ShowMessageBox(form_, "Disk full", true);
+  ShowMessageBox(form_, "Saved", false);
   ASSERT_EQ(backend_.dialogs.shown.size(), 2u);
   EXPECT_EQ(backend_.dialogs.shown[0].caption, "Error");
   EXPECT_EQ(backend_.dialogs.shown[0].text, "Disk full");
@@ -133,9 +135,9 @@ TEST_F(WindowHelpers, MessageBoxesGoThroughTheApplicationsDialogs) {
 
 TEST_F(WindowHelpers, AskYesNoIsTrueOnlyForYes) {
   backend_.dialogs.confirmAnswers = {true, false};
-  EXPECT_TRUE(AskYesNo("Download?"));
-  EXPECT_FALSE(AskYesNo("Download?"));
-  EXPECT_FALSE(AskYesNo("Download?"));  // closed without an answer
+  EXPECT_TRUE(AskYesNo(form_, "Download?"));
+  EXPECT_FALSE(AskYesNo(form_, "Download?"));
+  EXPECT_FALSE(AskYesNo(form_, "Download?"));  // closed without an answer
   ASSERT_EQ(backend_.dialogs.Count("Confirm"), 3u);
   EXPECT_EQ(backend_.dialogs.shown[0].caption, "Confirm");
   EXPECT_EQ(backend_.dialogs.shown[0].text, "Download?");

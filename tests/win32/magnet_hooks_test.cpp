@@ -59,9 +59,9 @@ TEST_F(MagnetWin32, ARecreatedWindowIsHookedAgainInTheSameOrder) {
   Form& form = MakeForm(100, 200);
   auto& first = form.Make<LoggingHook>(platform.get(), "first", log, kProbe);
   auto& second = form.Make<LoggingHook>(platform.get(), "second", log, kProbe);
-  const uintptr_t old = form.Handle();
+  const uintptr_t old = MagnetWindow(form.Handle());
   form.DestroyPeers();
-  EXPECT_FALSE(::IsWindow(testenv::AsHwnd(old)));
+  EXPECT_FALSE(::IsWindow(reinterpret_cast<HWND>(old)));
   Pump(50);  // the re-hook request waits in the utility window's queue
   HWND now = testenv::AsHwnd(form.Handle());
   ASSERT_TRUE(::IsWindow(now));

@@ -53,7 +53,7 @@ class Win32Toolkit : public ::testing::Test {
   std::unique_ptr<Application> app_;
 };
 
-inline HWND AsHwnd(uintptr_t handle) { return reinterpret_cast<HWND>(handle); }
+inline HWND AsHwnd(WindowHandle handle) { return static_cast<HWND>(handle.value); }
 
 inline std::string WindowText(HWND hwnd) {
   char buffer[512] = {};

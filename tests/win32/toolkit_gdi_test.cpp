@@ -73,7 +73,7 @@ TEST_F(Win32Gdi, AFormThatCameAndWentLeavesNoGdiObjectBehind) {
   const int64_t start = LiveGdiObjects();
   const int64_t fonts = LiveGdiObjects(GdiKind::Font);
   {
-    auto form = std::make_unique<Form>(nullptr);
+    auto form = std::make_unique<Form>(&App());
     form->SetBorderStyle(FormBorderStyle::None);
     form->SetBounds(30, 30, 200, 40);
     Label& label = form->Make<Label>();

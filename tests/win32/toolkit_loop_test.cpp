@@ -30,8 +30,8 @@ class Win32Loop : public testenv::Win32Toolkit {
 };
 
 TEST_F(Win32Loop, TimersTickInsideTheMessageLoopUntilTerminate) {
-  Timer ticker(nullptr);
-  Timer watchdog(nullptr);
+  Timer ticker(&App());
+  Timer watchdog(&App());
   int ticks = 0;
   ticker.SetInterval(20);
   ticker.OnTimer = [&](Component&) {
@@ -51,7 +51,7 @@ TEST_F(Win32Loop, TimersTickInsideTheMessageLoopUntilTerminate) {
 }
 
 TEST_F(Win32Loop, ADisabledTimerDoesNotTickAndANewIntervalTakesEffect) {
-  Timer timer(nullptr);
+  Timer timer(&App());
   int ticks = 0;
   timer.OnTimer = [&](Component&) { ++ticks; };
   timer.SetInterval(10);
@@ -70,12 +70,12 @@ TEST_F(Win32Loop, ADisabledTimerDoesNotTickAndANewIntervalTakesEffect) {
 TEST_F(Win32Loop, ATimerDestroyedWhileItsTickIsQueuedNeverTicks) {
   int ticks = 0;
   {
-    Timer timer(nullptr);
+    Timer timer(&App());
     timer.SetInterval(1);
     timer.OnTimer = [&](Component&) { ++ticks; };
     ::Sleep(30);  // a WM_TIMER is due now
   }
-  Timer other(nullptr);  // may not inherit the old timer's id
+  Timer other(&App());  // may not inherit the old timer's id
   other.SetInterval(60000);
   other.OnTimer = [&](Component&) { ++ticks; };
   Pump(50);
@@ -123,8 +123,8 @@ TEST_F(Win32Loop, TheMessageFilterCanDropAltF4BeforeItReachesTheWindow) {
 }
 
 TEST_F(Win32Loop, AnExceptionInAHandlerIsReportedAndTheLoopGoesOn) {
-  Timer thrower(nullptr);
-  Timer ender(nullptr);
+  Timer thrower(&App());
+  Timer ender(&App());
   thrower.SetInterval(10);
   int throws = 0;
   thrower.OnTimer = [&](Component&) {

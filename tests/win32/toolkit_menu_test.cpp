@@ -36,7 +36,7 @@ class Win32Menu : public testenv::Win32Toolkit {
  protected:
   void SetUp() override {
     Win32Toolkit::SetUp();
-    owner_ = std::make_unique<Form>(nullptr);
+    owner_ = std::make_unique<Form>(&App());
     menu_ = &owner_->Make<PopupMenu>();
   }
   void TearDown() override {
@@ -229,6 +229,7 @@ TEST_F(Win32Menu, EachSelectionNamesItsItemsHint) {
 // Set while the menu is open: the hint seen after the first Down key.
 std::string g_seen;
 int g_ticks = 0;
+const Application* g_app = nullptr;  // the test's, for the timer procedure
 
 void CALLBACK WhileOpen(HWND, UINT, UINT_PTR, DWORD) {
   HWND menu = ::FindWindowA("#32768", nullptr);
@@ -237,7 +238,7 @@ void CALLBACK WhileOpen(HWND, UINT, UINT_PTR, DWORD) {
     ::PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
     ::PostMessageA(menu, WM_KEYUP, VK_DOWN, 0);
   } else if (g_ticks == 4) {
-    if (const Application* app = Application::Current()) g_seen = app->Hint();
+    if (g_app != nullptr) g_seen = g_app->Hint();
     ::EndMenu();
   }
 }
@@ -247,6 +248,7 @@ TEST_F(Win32Menu, TheOpenMenuSetsTheHintAndClosingItClearsIt) {
   Add(Root(), "E&xit");
   g_seen.clear();
   g_ticks = 0;
+  g_app = &App();
   const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, &WhileOpen);
   menu_->Popup(200, 200);
   ::KillTimer(nullptr, timer);

@@ -99,6 +99,21 @@ TEST_F(Win32Windows, ABorderlessFormIsAnOwnedPopupWithoutCaptionAtItsBounds) {
   EXPECT_EQ(r.bottom, 94);
 }
 
+TEST_F(Win32Windows, AFormIsPaintedInTheSystemsButtonFaceColour) {
+  // A colour no default would give, so the form must have read it.
+  const int element = COLOR_BTNFACE;
+  const COLORREF before = ::GetSysColor(element);
+  const COLORREF odd = RGB(0x12, 0x9A, 0x56);
+  ASSERT_TRUE(::SetSysColors(1, &element, &odd));
+  Form& form = App().CreateForm<Form>();
+  ::SetSysColors(1, &element, &before);
+  EXPECT_EQ(form.GetColor(), static_cast<Color>(odd));
+  form.SetBorderStyle(FormBorderStyle::None);
+  form.SetBounds(40, 40, 60, 20);
+  ShowQuietly(form);
+  EXPECT_EQ(ScreenPixel(AsHwnd(form.Handle()), 30, 10), static_cast<Color>(odd));
+}
+
 TEST_F(Win32Windows, CreateParamsCanAddTheDropShadowToTheWindowClass) {
   Form& plain = MakeForm();
   Form& shadowed = App().CreateForm<ShadowForm>();

@@ -17,8 +17,6 @@
 #include "update/win32/update_services_win32.hpp"
 #include "win32/toolkit_fixture.hpp"
 #include "win32/win32_env.hpp"
-#include "winutil/win32/win32_window_system.hpp"
-#include "winutil/window_system.hpp"
 
 namespace welmor {
 namespace {
@@ -71,7 +69,7 @@ class UpdateCheckWin32 : public ::testing::Test {
   std::pair<Lines, Lines> Check() {
     Settings settings;
     settings.AutoUpdate = false;
-    UpdateChecker(services_.Services(), settings, {"3", "9", "5", "15"}).CheckForUpdates();
+    UpdateChecker(app_, services_.Services(), settings, {"3", "9", "5", "15"}).CheckForUpdates();
     std::pair<Lines, Lines> seen;
     for (const auto& s : backend_.dialogs.shown) seen.first.push_back(s.kind + ": " + s.text);
     backend_.dialogs.Clear();
@@ -83,8 +81,6 @@ class UpdateCheckWin32 : public ::testing::Test {
     return seen;
   }
 
-  std::unique_ptr<WindowSystem> windows_ = MakeWin32WindowSystem();
-  ScopedWindowSystem installed_{*windows_};
   HeadlessBackend backend_;  // answers the check's message boxes
   Application app_{backend_};
   std::string root_ = testenv::Env("WELMOR_UPDATE_ROOT"), exeFolder_ = TempFolder("welmor-exe-");

@@ -26,7 +26,7 @@ int CountOnScreen(HWND hwnd, int width, int height, COLORREF colour) {
 }
 
 TEST_F(WidgetControlsOnScreen, BarAndChartUpdatesAfterShowingReachTheScreen) {
-  Form form(nullptr);
+  Form form(&App());
   form.SetBorderStyle(FormBorderStyle::None);
   form.SetBounds(50, 60, 200, 40);
   // The panel comes first and the bar lies over its bottom edge, as in the

@@ -1,9 +1,8 @@
-// The window helpers on the real window manager.
+// The window helpers on the real window manager, through the Win32 backend.
 #include <gtest/gtest.h>
 
 #include "toolkit/form.hpp"
 #include "win32/toolkit_fixture.hpp"
-#include "winutil/win32/win32_window_system.hpp"
 #include "winutil/window_helpers.hpp"
 
 namespace welmor {
@@ -11,24 +10,12 @@ namespace {
 
 class WindowSystemWin32 : public testenv::Win32Toolkit {
  protected:
-  void SetUp() override {
-    Win32Toolkit::SetUp();
-    system_ = MakeWin32WindowSystem();
-    installed_ = std::make_unique<ScopedWindowSystem>(*system_);
-  }
-  void TearDown() override {
-    installed_.reset();
-    Win32Toolkit::TearDown();
-  }
   Form& MakeForm(int32_t left, int32_t top) {
     Form& form = App().CreateForm<Form>();
     form.SetBorderStyle(FormBorderStyle::None);
     form.SetBounds(left, top, 422, 17);
     return form;
   }
-
-  std::unique_ptr<WindowSystem> system_;
-  std::unique_ptr<ScopedWindowSystem> installed_;
 };
 
 TEST_F(WindowSystemWin32, SetTopmostPutsTheFormInTheTopmostBandWhereItIs) {
@@ -50,11 +37,11 @@ TEST_F(WindowSystemWin32, MakeToolWindowStylesTheApplicationWindowNotTheForm) {
   Form& form = MakeForm(120, 80);
   HWND app = Backend().AppWindow();
   ASSERT_EQ(::GetWindowLongA(app, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
-  MakeToolWindow(false);
+  MakeToolWindow(form, false);
   EXPECT_NE(::GetWindowLongA(app, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
   EXPECT_TRUE(::IsWindowVisible(app));
   EXPECT_EQ(::GetWindowLongA(testenv::AsHwnd(form.Handle()), GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
-  MakeToolWindow(true);
+  MakeToolWindow(form, true);
   EXPECT_NE(::GetWindowLongA(app, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
   EXPECT_FALSE(::IsWindowVisible(app));
   // The backend is shared by the tests that follow: put it back.
@@ -83,7 +70,7 @@ TEST_F(WindowSystemWin32, DragWindowWithoutAButtonHeldOnlyPullsTheWindowOntoTheW
 TEST_F(WindowSystemWin32, ShortPathFolderNamesTheFolderOfAnExistingFile) {
   char exe[MAX_PATH] = {};
   ASSERT_GT(::GetModuleFileNameA(nullptr, exe, sizeof exe), 0u);
-  const std::string folder = ShortPathFolder(exe);
+  const std::string folder = ShortPathFolder(MakeForm(0, 0), exe);
   ASSERT_FALSE(folder.empty());
   EXPECT_EQ(folder.back(), '\\');
   EXPECT_LE(folder.size(), 255u);

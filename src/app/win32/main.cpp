@@ -15,12 +15,11 @@
 #include "update/update_host.hpp"
 #include "update/win32/update_services_win32.hpp"
 #include "versioninfo/win32/version_source_win32.hpp"
-#include "winutil/win32/win32_window_system.hpp"
-#include "winutil/window_system.hpp"
 
 namespace {
 
 constexpr const char* kInstanceMutexName = "Orvandel";
+constexpr const char* kNoWindowsText = "Welmor cannot create its windows.";
 
 // The time of day in the user's long time format.
 std::string LocalTimeText() {
@@ -31,9 +30,13 @@ std::string LocalTimeText() {
 
 int RunWidget(HINSTANCE instance) {
   using namespace welmor;
+  // The platform is made once, here, and reaches every window through the
+  // application.
   auto backend = MakeWin32Backend(instance);
-  auto windowSystem = MakeWin32WindowSystem();
-  ScopedWindowSystem installedWindowSystem(*windowSystem);
+  if (!backend) {
+    MessageBoxA(nullptr, kNoWindowsText, "Error", MB_OK | MB_ICONERROR);
+    return 1;
+  }
   Win32SystemProbes probes;
   ScopedSystemProbes installedProbes(probes.Sources());
   auto versionSource = MakeWin32VersionSource();

@@ -17,15 +17,16 @@ Rect FromRect(const RECT& r) { return Rect{r.left, r.top, r.right, r.bottom}; }
 
 LRESULT CALLBACK UtilityProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
   if (msg != kRehookMessage) return ::DefWindowProcA(hwnd, msg, wParam, lParam);
+  // Only the registry that made this window is ever asked; a newer one has a
+  // window of its own.
+  auto* registry = reinterpret_cast<THookList*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (registry == nullptr || registry != THookList::Instance()) return 0;
+  // Found first: re-hooking may end the registry.
+  Application* app = registry->App();
   try {
-    // Only the registry that made this window is ever asked; a newer one
-    // has a window of its own.
-    auto* registry = reinterpret_cast<THookList*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (registry != nullptr && registry == THookList::Instance()) {
-      registry->Rehook(static_cast<uintptr_t>(lParam));
-    }
+    registry->Rehook(static_cast<uintptr_t>(lParam));
   } catch (...) {
-    native_window_detail::ReportStrayException();
+    native_window_detail::ReportStrayException(app);
   }
   return 0;
 }

@@ -1,5 +1,7 @@
 #include "toolkit/headless/headless_backend.hpp"
 
+#include <cstdio>
+
 #include "toolkit/application.hpp"
 #include "toolkit/control.hpp"
 #include "toolkit/menu.hpp"
@@ -11,12 +13,12 @@ namespace {
 
 class HeadlessPeer final : public ControlPeer {
  public:
-  explicit HeadlessPeer(uintptr_t handle) : handle_(handle) {}
+  explicit HeadlessPeer(WindowHandle handle) : handle_(handle) {}
   void Changed(Change) override {}
-  uintptr_t Handle() const override { return handle_; }
+  WindowHandle Handle() const override { return handle_; }
 
  private:
-  uintptr_t handle_;
+  WindowHandle handle_;
 };
 
 class HeadlessTimerPeer final : public TimerPeer {
@@ -85,7 +87,7 @@ std::size_t ScriptedDialogs::Count(const std::string& kind) const {
 
 std::unique_ptr<ControlPeer> HeadlessBackend::CreatePeer(Control&) {
   ++peersCreated_;
-  return std::make_unique<HeadlessPeer>(nextHandle_++);
+  return std::make_unique<HeadlessPeer>(MakeHandle(nextHandle_++));
 }
 
 std::unique_ptr<TimerPeer> HeadlessBackend::CreateTimerPeer(Timer&) {
@@ -103,7 +105,64 @@ void HeadlessBackend::ProcessMessages() {
   ++processMessagesCalls;
   auto work = std::move(pendingMessages);
   pendingMessages.clear();
-  for (auto& w : work) Application::Dispatch(w);
+  for (auto& w : work) {
+    if (Application* app = Attached()) {
+      Application::Dispatch(*app, w);
+    } else {
+      w();
+    }
+  }
+}
+
+std::string HandleText(WindowHandle window) {
+  return std::to_string(reinterpret_cast<uintptr_t>(window.value));
+}
+
+void HeadlessBackend::ReleaseMouseCapture() { windows.calls.push_back("ReleaseCapture"); }
+
+void HeadlessBackend::MoveWithMouse(WindowHandle window) {
+  windows.calls.push_back("Move " + HandleText(window));
+  if (windows.onMove) windows.onMove(window);
+}
+
+std::optional<Rect> HeadlessBackend::WorkArea() {
+  windows.calls.push_back("WorkArea");
+  return windows.workArea;
+}
+
+void HeadlessBackend::ShowWindow(WindowHandle window, bool show) {
+  windows.calls.push_back((show ? "Show " : "Hide ") + HandleText(window));
+  windows.visible[window] = show;
+}
+
+uint32_t HeadlessBackend::ExtendedStyle(WindowHandle window) {
+  windows.calls.push_back("GetExStyle " + HandleText(window));
+  return windows.exStyles[window];
+}
+
+void HeadlessBackend::SetExtendedStyle(WindowHandle window, uint32_t exStyle) {
+  char hex[16];
+  std::snprintf(hex, sizeof hex, "%X", static_cast<unsigned>(exStyle));
+  windows.calls.push_back("SetExStyle " + HandleText(window) + " " + hex);
+  windows.exStyles[window] = exStyle;
+}
+
+bool HeadlessBackend::PlaceTopmost(WindowHandle window, const Rect& b) {
+  windows.calls.push_back("Topmost " + HandleText(window) + " " + std::to_string(b.left) + "," +
+                          std::to_string(b.top) + "," + std::to_string(b.Width()) + "," +
+                          std::to_string(b.Height()));
+  if (windows.topmostAnswer) {
+    windows.topmost[window] = b;
+    windows.visible[window] = true;
+  }
+  return windows.topmostAnswer;
+}
+
+std::optional<std::string> HeadlessBackend::ShortPathName(const std::string& path) {
+  windows.calls.push_back("ShortPath " + path);
+  const auto found = windows.shortPaths.find(path);
+  if (found == windows.shortPaths.end()) return std::nullopt;
+  return found->second;
 }
 
 }  // namespace welmor

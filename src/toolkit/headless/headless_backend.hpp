@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -45,6 +46,29 @@ class ScriptedDialogs : public Dialogs {
   void Clear() { shown.clear(); }
 };
 
+// The window-manager side of the headless backend: records every call in
+// order, keeps per-window visibility and extended styles, and lets a test
+// play the user's drag through onMove.
+struct HeadlessWindows {
+  // "ReleaseCapture", "Move <h>", "WorkArea", "Show <h>", "Hide <h>",
+  // "GetExStyle <h>", "SetExStyle <h> <hex>", "Topmost <h> l,t,w,h",
+  // "ShortPath <path>", in call order; <h> as HandleText writes it.
+  std::vector<std::string> calls;
+
+  std::optional<Rect> workArea = Rect{0, 0, 1024, 738};
+  std::function<void(WindowHandle window)> onMove;
+  bool topmostAnswer = true;
+  // Short forms by long path; a path without an entry has none.
+  std::map<std::string, std::string> shortPaths;
+
+  std::map<WindowHandle, bool> visible;
+  std::map<WindowHandle, uint32_t> exStyles;
+  std::map<WindowHandle, Rect> topmost;  // bounds each window was put topmost at
+};
+
+// A headless window handle as the recorded calls write it.
+std::string HandleText(WindowHandle window);
+
 class HeadlessBackend : public Backend {
  public:
   struct PeerLog {
@@ -62,6 +86,8 @@ class HeadlessBackend : public Backend {
   std::function<MenuItem*(PopupMenu&)> chooseMenuItem;
   uint64_t menusShown = 0;
   uint64_t hintSettingsChanges = 0;
+  HeadlessWindows windows;
+  Color buttonFace = 0x00C8D0D4;
 
   std::unique_ptr<ControlPeer> CreatePeer(Control& control) override;
   std::unique_ptr<TimerPeer> CreateTimerPeer(Timer& timer) override;
@@ -73,7 +99,20 @@ class HeadlessBackend : public Backend {
   Dialogs& GetDialogs() override { return dialogs; }
   const TextRenderer& GetTextRenderer() override { return DefaultTextRenderer(); }
   Size ScreenSize() override { return screen; }
-  uintptr_t ApplicationHandle() override { return 1; }
+  WindowHandle ApplicationHandle() override { return MakeHandle(1); }
+  Color ButtonFaceColor() override { return buttonFace; }
+
+  void ReleaseMouseCapture() override;
+  void MoveWithMouse(WindowHandle window) override;
+  std::optional<Rect> WorkArea() override;
+  void ShowWindow(WindowHandle window, bool visible) override;
+  uint32_t ExtendedStyle(WindowHandle window) override;
+  void SetExtendedStyle(WindowHandle window, uint32_t exStyle) override;
+  bool PlaceTopmost(WindowHandle window, const Rect& bounds) override;
+  std::optional<std::string> ShortPathName(const std::string& path) override;
+
+  // Headless windows are numbered; the number is the handle's value.
+  static WindowHandle MakeHandle(uintptr_t number) { return WindowHandle{reinterpret_cast<void*>(number)}; }
 
   uint64_t PeersCreated() const { return peersCreated_; }
 

@@ -1,20 +1,19 @@
 #include "toolkit/win32/application_window.hpp"
 
-#include "toolkit/application.hpp"
 #include "toolkit/win32/window_classes.hpp"
 
 namespace welmor {
 
-std::unique_ptr<ApplicationWindow> ApplicationWindow::Create(WindowClasses& classes) {
+std::unique_ptr<ApplicationWindow> ApplicationWindow::Create(WindowClasses& classes,
+                                                             std::function<void()> onClose) {
   auto self = std::make_unique<ApplicationWindow>();
+  self->onClose_ = std::move(onClose);
   const std::string className =
       classes.Ensure({kApplicationClassName, &ApplicationWindow::WindowProc, 0, kExtraBytes});
   if (className.empty()) return nullptr;
-  const Application* app = Application::Current();
-  const std::string title = app ? app->Title() : std::string();
   // Visible from the start, like the classic framework's: it has no size, so
   // all it shows is the task-bar button, until MakeToolWindow takes that away.
-  HWND hwnd = ::CreateWindowExA(0, className.c_str(), title.c_str(),
+  HWND hwnd = ::CreateWindowExA(0, className.c_str(), "",
                                 WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
                                 ::GetSystemMetrics(SM_CXSCREEN) / 2, ::GetSystemMetrics(SM_CYSCREEN) / 2, 0,
                                 0, nullptr, nullptr, classes.Instance(), self.get());
@@ -33,9 +32,7 @@ LRESULT ApplicationWindow::OnMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
   switch (msg) {
     case WM_CLOSE:
       // Closing the task-bar button closes the main form.
-      if (Application* app = Application::Current()) {
-        if (Form* main = app->MainForm()) Application::Dispatch([main] { main->Close(); });
-      }
+      if (onClose_) onClose_();
       return 0;
     default:
       return ::DefWindowProcA(hwnd, msg, wParam, lParam);

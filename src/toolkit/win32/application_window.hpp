@@ -5,6 +5,7 @@
 
 #include "toolkit/win32/windows_api.hpp"
 
+#include <functional>
 #include <memory>
 
 #include "toolkit/win32/handles.hpp"
@@ -19,7 +20,8 @@ inline constexpr char kApplicationClassName[] = "WelmorApplication";
 class ApplicationWindow final : public NativeWindow<ApplicationWindow> {
  public:
   // Null when the window cannot be made.
-  static std::unique_ptr<ApplicationWindow> Create(WindowClasses& classes);
+  // onClose runs when the task-bar button is closed.
+  static std::unique_ptr<ApplicationWindow> Create(WindowClasses& classes, std::function<void()> onClose);
   ApplicationWindow() = default;
   ~ApplicationWindow();
 
@@ -29,6 +31,10 @@ class ApplicationWindow final : public NativeWindow<ApplicationWindow> {
   friend class NativeWindow<ApplicationWindow>;
   LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   void OnDestroyed() { window_.release(); }
+  // Its one handler dispatches itself.
+  Application* OwningApplication() const { return nullptr; }
+
+  std::function<void()> onClose_;
 
   unique_hwnd window_;
 };

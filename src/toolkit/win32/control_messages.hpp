@@ -24,9 +24,13 @@ void ForwardContextMenu(Control& root, HWND window, WPARAM wParam, LPARAM lParam
 // Among root and its descendants, the control whose native window is hwnd.
 Control* FindControlByWindow(Control& root, HWND hwnd);
 
+// A portable window handle as the system's, and back.
+inline HWND AsHwnd(WindowHandle window) { return static_cast<HWND>(window.value); }
+inline WindowHandle AsHandle(HWND window) { return WindowHandle{window}; }
+
 // The window of a control's peer, null without one.
 inline HWND WindowOf(const Control& control) {
-  return control.Peer() ? reinterpret_cast<HWND>(control.Peer()->Handle()) : nullptr;
+  return control.Peer() ? AsHwnd(control.Peer()->Handle()) : nullptr;
 }
 
 }  // namespace welmor

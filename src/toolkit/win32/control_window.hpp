@@ -23,7 +23,7 @@ class ControlWindow : public ControlPeer, public NativeWindow<ControlWindow> {
   ~ControlWindow() override;
 
   void Changed(Change what) final;
-  uintptr_t Handle() const final { return reinterpret_cast<uintptr_t>(window_.get()); }
+  WindowHandle Handle() const final { return WindowHandle{window_.get()}; }
   HWND Window() const { return window_.get(); }
   // Makes the window; false when the system refuses it.
   virtual bool Open() = 0;
@@ -60,6 +60,7 @@ class ControlWindow : public ControlPeer, public NativeWindow<ControlWindow> {
   friend class NativeWindow<ControlWindow>;
   LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   void OnDestroyed() { window_.release(); }
+  Application* OwningApplication() const { return control_.App(); }
 
   Win32Context context_;
   Control& control_;

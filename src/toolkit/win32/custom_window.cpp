@@ -22,7 +22,7 @@ void CustomWindow::OnChanged(Change what) {
 
 void CustomWindow::Paint(HWND hwnd) {
   const Bitmap* surface = nullptr;
-  Application::Dispatch([&] { surface = &control_.Surface(); });
+  Application::Dispatch(control_, [&] { surface = &control_.Surface(); });
   paint_scope paint(hwnd);
   HDC dc = paint.dc();
   if (dc == nullptr || surface == nullptr || surface->Width() == 0 || surface->Height() == 0) return;

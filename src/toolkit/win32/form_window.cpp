@@ -46,7 +46,7 @@ std::string FormClassName(uint32_t classStyle) {
 
 CreateParamsRec FormWindow::Params() {
   CreateParamsRec p = DefaultFormParams(control_.BorderStyle());
-  Application::Dispatch([&] { control_.CreateParams(p); });
+  Application::Dispatch(control_, [&] { control_.CreateParams(p); });
   return p;
 }
 
@@ -96,7 +96,7 @@ void FormWindow::SyncBounds(HWND hwnd) {
   if (!::GetWindowRect(hwnd, &r)) return;
   const Rect bounds{r.left, r.top, r.right, r.bottom};
   if (bounds == control_.BoundsRect()) return;
-  Application::Dispatch([&] { control_.BoundsChangedByPeer(bounds); });
+  Application::Dispatch(control_, [&] { control_.BoundsChangedByPeer(bounds); });
 }
 
 void FormWindow::SnapToWorkArea(HWND hwnd, WINDOWPOS& pos) {
@@ -131,7 +131,7 @@ bool FormWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
       SyncBounds(hwnd);
       return true;
     case WM_CLOSE:
-      Application::Dispatch([this] { control_.Close(); });
+      Application::Dispatch(control_, [this] { control_.Close(); });
       return true;
     default:
       return false;

@@ -112,6 +112,7 @@ unique_hbitmap MakeMenuBitmap(const Bitmap& image, COLORREF menuColor) {
 
 NativeMenu BuildNativeMenu(PopupMenu& menu) {
   NativeMenu result;
+  result.app = menu.App();
   result.menu.reset(::CreatePopupMenu());
   if (!result.menu) return result;
   Builder builder(menu, result);

@@ -18,6 +18,8 @@ struct NativeMenu {
   std::vector<unique_hbitmap> images;
   // Command id n stands for commands[n - 1].
   std::vector<MenuItem*> commands;
+  // Where the highlighted item's hint goes.
+  Application* app = nullptr;
   unique_hmenu menu;
 
   MenuItem* ItemForCommand(UINT id) const {

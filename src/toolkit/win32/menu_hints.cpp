@@ -48,9 +48,7 @@ void ApplyMenuSelect(const NativeMenu& menu, WPARAM wParam, LPARAM lParam) {
     }
     if (const MenuItem* item = menu.ItemForCommand(id)) hint = item->Hint();
   }
-  Application::Dispatch([&] {
-    if (Application* app = Application::Current()) app->SetHint(hint);
-  });
+  if (Application* app = menu.app) Application::Dispatch(*app, [&] { app->SetHint(hint); });
 }
 
 }  // namespace welmor

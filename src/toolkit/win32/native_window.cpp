@@ -7,9 +7,9 @@
 
 namespace welmor {
 
-void native_window_detail::ReportStrayException() noexcept {
+void native_window_detail::ReportStrayException(Application* app) noexcept {
   try {
-    if (Application* app = Application::Current()) {
+    if (app) {
       try {
         throw;
       } catch (const std::exception& e) {

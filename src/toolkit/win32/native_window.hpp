@@ -8,6 +8,7 @@
 // A derived class provides
 //   LRESULT OnMessage(HWND, UINT, WPARAM, LPARAM);
 //   void OnDestroyed();   // the window is gone: drop the owned handle
+//   Application* OwningApplication() const;  // where stray errors go
 // and keeps its unique_hwnd as its last member, so the window goes first
 // when the object is destroyed.
 
@@ -15,9 +16,12 @@
 
 namespace welmor {
 
+class Application;
+
 namespace native_window_detail {
-// An exception reached the window procedure: show it like any other.
-void ReportStrayException() noexcept;
+// An exception reached the window procedure: show it like any other (when
+// the window belongs to an application).
+void ReportStrayException(Application* app) noexcept;
 }  // namespace native_window_detail
 
 template <class Derived>
@@ -41,7 +45,7 @@ class NativeWindow {
     try {
       result = self->OnMessage(hwnd, msg, wParam, lParam);
     } catch (...) {
-      native_window_detail::ReportStrayException();
+      native_window_detail::ReportStrayException(self->OwningApplication());
     }
     if (msg == WM_NCDESTROY) {
       ::SetWindowLongPtrA(hwnd, 0, 0);

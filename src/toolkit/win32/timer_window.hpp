@@ -32,6 +32,8 @@ class TimerWindow final : public NativeWindow<TimerWindow> {
   friend class WindowTimerPeer;
   LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   void OnDestroyed() { window_.release(); }
+  // Timers dispatch their own handlers.
+  Application* OwningApplication() const { return nullptr; }
 
   // Ids are never reused, so a WM_TIMER still queued for a stopped timer
   // cannot tick a newer one.

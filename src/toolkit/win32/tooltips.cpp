@@ -6,7 +6,6 @@
 
 #include <cstddef>
 
-#include "toolkit/application.hpp"
 #include "toolkit/win32/gdi_font.hpp"
 
 namespace welmor {
@@ -62,14 +61,6 @@ bool Tooltips::EnsureWindow() {
                                CW_USEDEFAULT, CW_USEDEFAULT, owner_, nullptr, instance_, nullptr));
   if (!tip_) return false;
   ::SendMessageA(tip_.get(), TTM_SETMAXTIPWIDTH, 0, kMaxTipWidth);
-  if (!haveSettings_) {
-    if (Application* app = Application::Current()) {
-      background_ = app->HintColor();
-      pauseMs_ = app->HintPause();
-      hidePauseMs_ = app->HintHidePause();
-      haveSettings_ = true;
-    }
-  }
   ApplyCurrentSettings();
   return true;
 }

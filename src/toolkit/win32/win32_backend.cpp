@@ -18,12 +18,13 @@
 #include "toolkit/win32/win32_context.hpp"
 #include "toolkit/win32/win32_dialogs.hpp"
 #include "toolkit/win32/window_classes.hpp"
+#include "toolkit/win32/window_operations.hpp"
 
 namespace welmor {
 
 HWND ParentWindowFor(Control& control, const Win32Context& context) {
   if (Control* parent = control.Parent()) {
-    if (HWND hwnd = reinterpret_cast<HWND>(parent->Handle())) return hwnd;
+    if (HWND hwnd = AsHwnd(parent->Handle())) return hwnd;
   }
   return context.applicationWindow;
 }
@@ -37,7 +38,12 @@ class Win32BackendImpl final : public Win32Backend {
 
   // Both windows or nothing.
   bool Init() {
-    appWindow_ = ApplicationWindow::Create(classes_);
+    // Closing the task-bar button closes the main form.
+    appWindow_ = ApplicationWindow::Create(classes_, [this] {
+      if (Application* app = Attached()) {
+        if (Form* main = app->MainForm()) Application::Dispatch(*main, [main] { main->Close(); });
+      }
+    });
     timers_ = TimerWindow::Create(classes_);
     if (!appWindow_ || !timers_) return false;
     tooltips_ = std::make_unique<Tooltips>(classes_.Instance(), appWindow_->Handle());
@@ -90,7 +96,7 @@ class Win32BackendImpl final : public Win32Backend {
   }
 
   void ProcessMessages() override {
-    Application* app = Application::Current();
+    Application* app = Attached();
     MSG msg;
     while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
       if (msg.message == WM_QUIT) {
@@ -120,7 +126,28 @@ class Win32BackendImpl final : public Win32Backend {
     return Size{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
   }
 
-  uintptr_t ApplicationHandle() override { return reinterpret_cast<uintptr_t>(appWindow_->Handle()); }
+  WindowHandle ApplicationHandle() override { return AsHandle(appWindow_->Handle()); }
+
+  Color ButtonFaceColor() override { return static_cast<Color>(::GetSysColor(COLOR_BTNFACE)); }
+
+  void ReleaseMouseCapture() override { ::ReleaseCapture(); }
+  void MoveWithMouse(WindowHandle window) override { win32_window_ops::MoveWithMouse(AsHwnd(window)); }
+  std::optional<Rect> WorkArea() override { return win32_window_ops::WorkArea(); }
+  void ShowWindow(WindowHandle window, bool visible) override {
+    ::ShowWindow(AsHwnd(window), visible ? SW_SHOW : SW_HIDE);
+  }
+  uint32_t ExtendedStyle(WindowHandle window) override {
+    return static_cast<uint32_t>(::GetWindowLongA(AsHwnd(window), GWL_EXSTYLE));
+  }
+  void SetExtendedStyle(WindowHandle window, uint32_t exStyle) override {
+    ::SetWindowLongA(AsHwnd(window), GWL_EXSTYLE, static_cast<LONG>(exStyle));
+  }
+  bool PlaceTopmost(WindowHandle window, const Rect& bounds) override {
+    return win32_window_ops::PlaceTopmost(AsHwnd(window), bounds);
+  }
+  std::optional<std::string> ShortPathName(const std::string& path) override {
+    return win32_window_ops::ShortPathName(path);
+  }
 
   // --- Win32Backend -------------------------------------------------------
   HINSTANCE Instance() const override { return classes_.Instance(); }
@@ -128,7 +155,7 @@ class Win32BackendImpl final : public Win32Backend {
   HWND TooltipWindow() const override { return tooltips_->Window(); }
 
   HWND DialogOwner() const override {
-    if (const Application* app = Application::Current()) {
+    if (const Application* app = Attached()) {
       if (const Form* main = app->MainForm()) {
         if (HWND hwnd = WindowOf(*main)) return hwnd;
       }
