@@ -2,14 +2,14 @@
 
 #include "toolkit/application.hpp"
 #include "toolkit/win32/control_messages.hpp"
-#include "toolkit/win32/tooltips.hpp"
+#include "toolkit/win32/hint_window.hpp"
 #include "toolkit/win32/window_classes.hpp"
 
 namespace welmor {
 
 ControlWindow::~ControlWindow() {
   HWND hwnd = window_.get();
-  context_.tooltips.Remove(hwnd);
+  context_.hints.Forget(control_);
   // The derived part is gone already: no message may reach it.
   Detach(hwnd);
   window_.reset();
@@ -37,7 +37,6 @@ bool ControlWindow::CreateWindowWith(const WindowParams& p) {
                         b.Width(), b.Height(), p.parent, nullptr, context_.classes.Instance(), this);
   if (hwnd == nullptr) return false;
   window_.reset(hwnd);
-  context_.tooltips.Update(control_, hwnd);
   return true;
 }
 
@@ -57,7 +56,7 @@ void ControlWindow::Changed(Change what) {
       ::SetWindowTextA(hwnd, control_.Caption().c_str());
       break;
     case Change::Hint:
-      context_.tooltips.Update(control_, hwnd);
+      context_.hints.HintChanged(control_);
       break;
     default:
       break;
@@ -76,11 +75,23 @@ LRESULT ControlWindow::OnMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
   if (HandleMessage(hwnd, msg, wParam, lParam, result)) return result;
   switch (msg) {
     case WM_MOUSEMOVE:
+      // The handler may set the hint it is about to show (the process list).
       ForwardMouseMove(control_, wParam, lParam);
+      context_.hints.MouseOver(control_, hwnd);
+      if (!trackingLeave_) {
+        // Told once when the mouse leaves, rather than looking every so often.
+        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, hwnd, 0};
+        trackingLeave_ = ::TrackMouseEvent(&track) != FALSE;
+      }
+      return 0;
+    case WM_MOUSELEAVE:
+      trackingLeave_ = false;
+      context_.hints.Forget(control_);
       return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
+      context_.hints.Cancel(control_);
       // A pressed control keeps the mouse, so a quick drag that leaves it
       // before the move loop starts still reaches it.
       ::SetCapture(hwnd);

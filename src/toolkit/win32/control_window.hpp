@@ -64,6 +64,7 @@ class ControlWindow : public ControlPeer, public NativeWindow<ControlWindow> {
 
   Win32Context context_;
   Control& control_;
+  bool trackingLeave_ = false;
   unique_hwnd window_;
 };
 

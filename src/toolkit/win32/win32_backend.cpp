@@ -10,11 +10,11 @@
 #include "toolkit/win32/custom_window.hpp"
 #include "toolkit/win32/form_window.hpp"
 #include "toolkit/win32/gdi_text_renderer.hpp"
+#include "toolkit/win32/hint_window.hpp"
 #include "toolkit/win32/label_window.hpp"
 #include "toolkit/win32/menu_builder.hpp"
 #include "toolkit/win32/menu_hints.hpp"
 #include "toolkit/win32/timer_window.hpp"
-#include "toolkit/win32/tooltips.hpp"
 #include "toolkit/win32/win32_context.hpp"
 #include "toolkit/win32/win32_dialogs.hpp"
 #include "toolkit/win32/window_classes.hpp"
@@ -46,20 +46,21 @@ class Win32BackendImpl final : public Win32Backend {
     });
     timers_ = TimerWindow::Create(classes_);
     if (!appWindow_ || !timers_) return false;
-    tooltips_ = std::make_unique<Tooltips>(classes_.Instance(), appWindow_->Handle());
+    hints_ = HintWindow::Create(classes_, appWindow_->Handle());
+    if (!hints_) return false;
     return true;
   }
 
   ~Win32BackendImpl() override {
     // Windows before the classes they belong to.
-    tooltips_.reset();
+    hints_.reset();
     timers_.reset();
     appWindow_.reset();
   }
 
   // --- Backend -------------------------------------------------------------
   std::unique_ptr<ControlPeer> CreatePeer(Control& control) override {
-    const Win32Context context{classes_, *tooltips_, appWindow_->Handle()};
+    const Win32Context context{classes_, *hints_, appWindow_->Handle()};
     switch (control.Kind()) {
       case ControlKind::Form:
         return MakeControlWindow<FormWindow>(context, static_cast<Form&>(control));
@@ -116,7 +117,7 @@ class Win32BackendImpl final : public Win32Backend {
   void PostQuit() override { ::PostQuitMessage(0); }
 
   void HintSettingsChanged(Application& app) override {
-    tooltips_->ApplySettings(app.HintColor(), app.HintPause(), app.HintHidePause());
+    hints_->ApplySettings(app.HintColor(), app.HintPause(), app.HintHidePause());
   }
 
   Dialogs& GetDialogs() override { return dialogs_; }
@@ -152,7 +153,7 @@ class Win32BackendImpl final : public Win32Backend {
   // --- Win32Backend -------------------------------------------------------
   HINSTANCE Instance() const override { return classes_.Instance(); }
   HWND AppWindow() const override { return appWindow_->Handle(); }
-  HWND TooltipWindow() const override { return tooltips_->Window(); }
+  HWND HintWindowHandle() const override { return hints_->Handle(); }
 
   HWND DialogOwner() const override {
     if (const Application* app = Attached()) {
@@ -177,7 +178,7 @@ class Win32BackendImpl final : public Win32Backend {
   GdiTextRenderer text_;
   std::unique_ptr<ApplicationWindow> appWindow_;
   std::unique_ptr<TimerWindow> timers_;
-  std::unique_ptr<Tooltips> tooltips_;
+  std::unique_ptr<HintWindow> hints_;
 };
 
 }  // namespace

@@ -17,15 +17,15 @@ class Win32Backend : public Backend {
   virtual HINSTANCE Instance() const = 0;
   // The hidden application window as an HWND (ApplicationHandle is the same).
   virtual HWND AppWindow() const = 0;
-  // The tooltip window, null until a control first shows a hint.
-  virtual HWND TooltipWindow() const = 0;
+  // The window control hints show in.
+  virtual HWND HintWindowHandle() const = 0;
   // The window dialogs are modal to: the main form's, else the application
   // window.
   virtual HWND DialogOwner() const = 0;
 };
 
-// Registers nothing and creates the application window and the timer window;
-// null when either cannot be made.
+// Registers nothing and creates the application, timer and hint windows;
+// null when any cannot be made.
 std::unique_ptr<Win32Backend> MakeWin32Backend(HINSTANCE instance);
 
 }  // namespace welmor

@@ -6,12 +6,12 @@
 namespace welmor {
 
 class WindowClasses;
-class Tooltips;
+class HintWindow;
 class Control;
 
 struct Win32Context {
   WindowClasses& classes;
-  Tooltips& tooltips;
+  HintWindow& hints;
   HWND applicationWindow;
 };
 
