@@ -10,9 +10,9 @@
 
 #include "app/alarms.hpp"
 #include "app/win32/alarm_sound_win32.hpp"
-#include "toolkit/win32/handles.hpp"
 #include "win32/toolkit_fixture.hpp"
 #include "win32/win32_env.hpp"
+#include "winapi/win32/handles.hpp"
 
 namespace welmor {
 namespace {

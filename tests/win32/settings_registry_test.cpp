@@ -4,8 +4,8 @@
 // put back.
 #include <gtest/gtest.h>
 
-#include "fakes/expect_registry_error.hpp"
 #include <windows.h>
+#include "fakes/expect_registry_error.hpp"
 
 #include <string>
 #include <variant>
@@ -13,7 +13,7 @@
 
 #include "settings/settings_store.hpp"
 #include "settings/win32/local_machine_registry.hpp"
-#include "toolkit/win32/handles.hpp"
+#include "winapi/win32/handles.hpp"
 
 namespace welmor {
 namespace {

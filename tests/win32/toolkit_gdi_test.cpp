@@ -7,7 +7,7 @@
 #include "toolkit/form.hpp"
 #include "toolkit/label.hpp"
 #include "toolkit/win32/gdi_text_renderer.hpp"
-#include "toolkit/win32/handles.hpp"
+#include "winapi/win32/handles.hpp"
 #include "win32/toolkit_fixture.hpp"
 
 namespace welmor {
@@ -54,6 +54,25 @@ TEST(GdiCount, FollowsTheWrappersLifetimes) {
   EXPECT_EQ(LiveGdiObjects(), total);
   unique_hfont none(nullptr);  // a failed creation counts nothing
   EXPECT_EQ(LiveGdiObjects(), total);
+}
+
+// A counted kind cannot hand its address to a call: the count would miss
+// the handle the call writes.
+template <class H>
+concept Puttable = requires(H h) { h.put(); };
+static_assert(Puttable<unique_hkey> && Puttable<unique_handle>);
+static_assert(!Puttable<unique_hfont> && !Puttable<unique_hdc>);
+
+TEST(Handles, PutClosesTheOldHandleAndTakesWhatTheCallWrites) {
+  unique_handle event(::CreateEventA(nullptr, TRUE, FALSE, nullptr));
+  HANDLE first = event.get();
+  ASSERT_NE(first, nullptr);
+  HANDLE* slot = event.put();
+  EXPECT_FALSE(event);  // the first event is closed
+  EXPECT_EQ(::WaitForSingleObject(first, 0), WAIT_FAILED);
+  *slot = ::CreateEventA(nullptr, TRUE, TRUE, nullptr);
+  EXPECT_TRUE(event);
+  EXPECT_EQ(::WaitForSingleObject(event.get(), 0), WAIT_OBJECT_0);
 }
 
 TEST(GdiCount, SelectObjectPutsThePreviousObjectBack) {

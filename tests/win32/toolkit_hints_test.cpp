@@ -10,7 +10,7 @@
 
 #include "toolkit/form.hpp"
 #include "toolkit/label.hpp"
-#include "toolkit/win32/handles.hpp"
+#include "winapi/win32/handles.hpp"
 #include "win32/toolkit_fixture.hpp"
 
 namespace welmor {

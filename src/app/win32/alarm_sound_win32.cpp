@@ -2,7 +2,7 @@
 
 #include <mmsystem.h>
 
-#include "toolkit/win32/handles.hpp"
+#include "winapi/win32/handles.hpp"
 
 namespace welmor {
 

@@ -2,8 +2,8 @@
 
 #include "controls/hook_list.hpp"
 #include "controls/win32/hook_procedures.hpp"
-#include "toolkit/win32/handles.hpp"
 #include "toolkit/win32/native_window.hpp"
+#include "winapi/win32/handles.hpp"
 
 namespace welmor {
 

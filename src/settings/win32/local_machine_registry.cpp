@@ -1,6 +1,6 @@
 #include "settings/win32/local_machine_registry.hpp"
 
-#include "toolkit/win32/handles.hpp"
+#include "winapi/win32/handles.hpp"
 
 #include <string>
 #include <type_traits>
@@ -22,9 +22,9 @@ constexpr DWORD kKeyNameBuffer = 256;
 constexpr int kReadAttempts = 4;
 
 unique_hkey OpenExisting(HKEY parent, const std::string& path, REGSAM access) {
-  HKEY raw = nullptr;
-  if (RegOpenKeyExA(parent, path.c_str(), 0, access, &raw) != ERROR_SUCCESS) return unique_hkey();
-  return unique_hkey(raw);
+  unique_hkey key;
+  if (RegOpenKeyExA(parent, path.c_str(), 0, access, key.put()) != ERROR_SUCCESS) key.release();
+  return key;
 }
 
 // Windows 2000 has no call that removes a key with its subkeys, and
@@ -49,23 +49,22 @@ class LocalMachineRegistryKey : public RegistryKey {
  public:
   bool OpenKey(const std::string& path, KeyAccess access) override {
     CloseKey();
-    HKEY raw = nullptr;
     LONG result = ERROR_ACCESS_DENIED;
     switch (access) {
       case KeyAccess::Read:
-        result = RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &raw);
+        result = RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, current_.put());
         break;
       case KeyAccess::Write:
-        result = RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_ALL_ACCESS, &raw);
+        result = RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_ALL_ACCESS, current_.put());
         break;
       case KeyAccess::CreateForWrite:
         result = RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                 KEY_ALL_ACCESS, nullptr, &raw, nullptr);
+                                 KEY_ALL_ACCESS, nullptr, current_.put(), nullptr);
         break;
     }
-    if (result != ERROR_SUCCESS) return false;
-    current_.reset(raw);
-    return true;
+    // What a failed call left there is no key.
+    if (result != ERROR_SUCCESS) current_.release();
+    return result == ERROR_SUCCESS;
   }
 
   bool KeyExists(const std::string& path) override {

@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "sysinfo/win32/sources_win32.hpp"
-#include "toolkit/win32/handles.hpp"
+#include "winapi/win32/handles.hpp"
 
 namespace welmor {
 

@@ -12,9 +12,9 @@
 #include <string>
 
 #include "toolkit/control.hpp"
-#include "toolkit/win32/handles.hpp"
 #include "toolkit/win32/native_window.hpp"
 #include "toolkit/win32/win32_context.hpp"
+#include "winapi/win32/handles.hpp"
 
 namespace welmor {
 

@@ -2,7 +2,7 @@
 // A GDI font for a toolkit Font description.
 
 #include "toolkit/font.hpp"
-#include "toolkit/win32/handles.hpp"
+#include "winapi/win32/handles.hpp"
 
 namespace welmor {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "toolkit/win32/gdi_font.hpp"
-#include "toolkit/win32/handles.hpp"
+#include "winapi/win32/handles.hpp"
 
 namespace welmor {
 

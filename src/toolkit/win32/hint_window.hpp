@@ -13,8 +13,8 @@
 #include <string>
 
 #include "toolkit/control.hpp"
-#include "toolkit/win32/handles.hpp"
 #include "toolkit/win32/native_window.hpp"
+#include "winapi/win32/handles.hpp"
 
 namespace welmor {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "toolkit/menu.hpp"
-#include "toolkit/win32/handles.hpp"
+#include "winapi/win32/handles.hpp"
 
 namespace welmor {
 

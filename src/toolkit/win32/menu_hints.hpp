@@ -5,8 +5,8 @@
 
 #include "toolkit/win32/windows_api.hpp"
 
-#include "toolkit/win32/handles.hpp"
 #include "toolkit/win32/menu_builder.hpp"
+#include "winapi/win32/handles.hpp"
 
 namespace welmor {
 

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "toolkit/timer.hpp"
-#include "toolkit/win32/handles.hpp"
+#include "winapi/win32/handles.hpp"
 #include "toolkit/win32/native_window.hpp"
 
 namespace welmor {

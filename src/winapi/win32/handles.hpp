@@ -2,11 +2,13 @@
 // One owning wrapper for every kind of Win32 handle, with a name per kind,
 // and guards that undo a SelectObject. GDI objects made through these
 // wrappers are counted, because Wine's GetGuiResources always answers 0 and
-// a leak of one brush per repaint would otherwise go unnoticed.
+// a leak of one brush per repaint would otherwise go unnoticed. Every module's
+// Win32 code uses these, so they live outside any one module.
 
-#include "toolkit/win32/windows_api.hpp"
+#include <windows.h>
 
 #include <cstdint>
+#include <type_traits>
 #include <utility>
 
 namespace welmor {
@@ -68,6 +70,14 @@ class unique_any {
       Close::Dropped();
     }
     if (Valid(h_)) Close::Adopted();
+  }
+
+  // For a call that hands a new handle back through a pointer: closes the
+  // current handle and returns where the new one goes. Only for kinds that
+  // are not counted, as the count cannot see what the call writes.
+  T* put() noexcept requires std::is_base_of_v<handle_detail::Uncounted, Close> {
+    reset();
+    return &h_;
   }
 
   // Gives up ownership without closing.

@@ -1,4 +1,4 @@
-#include "toolkit/win32/handles.hpp"
+#include "winapi/win32/handles.hpp"
 
 #include <array>
 #include <atomic>
