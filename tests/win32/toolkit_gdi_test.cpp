@@ -7,8 +7,8 @@
 #include "toolkit/form.hpp"
 #include "toolkit/label.hpp"
 #include "toolkit/win32/gdi_text_renderer.hpp"
-#include "winapi/win32/handles.hpp"
 #include "win32/toolkit_fixture.hpp"
+#include "winapi/win32/handles.hpp"
 
 namespace welmor {
 namespace {
@@ -59,7 +59,9 @@ TEST(GdiCount, FollowsTheWrappersLifetimes) {
 // A counted kind cannot hand its address to a call: the count would miss
 // the handle the call writes.
 template <class H>
-concept Puttable = requires(H h) { h.put(); };
+concept Puttable = requires(H h) {
+  h.put();
+};
 static_assert(Puttable<unique_hkey> && Puttable<unique_handle>);
 static_assert(!Puttable<unique_hfont> && !Puttable<unique_hdc>);
 

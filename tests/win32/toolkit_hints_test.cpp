@@ -10,8 +10,8 @@
 
 #include "toolkit/form.hpp"
 #include "toolkit/label.hpp"
-#include "winapi/win32/handles.hpp"
 #include "win32/toolkit_fixture.hpp"
+#include "winapi/win32/handles.hpp"
 
 namespace welmor {
 namespace {

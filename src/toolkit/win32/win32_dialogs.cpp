@@ -46,7 +46,9 @@ bool Win32Dialogs::ChooseColor(Color& color) {
   cc.rgbResult = ToColorRef(color);
   cc.lpCustColors = customColors_.data();
   cc.Flags = CC_RGBINIT;
-  if (!::ChooseColorA(&cc)) return false;
+  using ChooseColorFunction = BOOL(WINAPI*)(CHOOSECOLORA*);
+  const auto chooseColor = comdlg_.Proc<ChooseColorFunction>("ChooseColorA");
+  if (chooseColor == nullptr || !chooseColor(&cc)) return false;
   color = static_cast<Color>(cc.rgbResult & 0x00FFFFFFu);
   return true;
 }

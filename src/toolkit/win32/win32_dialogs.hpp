@@ -1,6 +1,6 @@
 #pragma once
 // The shared dialogs on the system's own boxes: MessageBoxA, our input box
-// and ChooseColorA. Each is modal to the window the owner function names.
+// and ChooseColorA (comdlg32 loaded on the first use). Each is modal to the window the owner function names.
 
 #include "toolkit/win32/windows_api.hpp"
 
@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "toolkit/dialogs.hpp"
+#include "winapi/win32/system_library.hpp"
 
 namespace welmor {
 
@@ -28,6 +29,8 @@ class Win32Dialogs final : public Dialogs {
   OwnerFunction owner_;
   // The colour dialog's sixteen custom colours, kept for the whole run.
   std::array<COLORREF, 16> customColors_;
+  // Only the colour dialog needs it.
+  SystemLibrary comdlg_{"comdlg32.dll"};
 };
 
 }  // namespace welmor

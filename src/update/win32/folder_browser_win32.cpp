@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "update/win32/system_library.hpp"
 #include "update/win32/update_services_win32.hpp"
+#include "winapi/win32/system_library.hpp"
 
 namespace welmor {
 namespace {

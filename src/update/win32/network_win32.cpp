@@ -3,8 +3,8 @@
 
 #include <urlmon.h>
 
-#include "update/win32/system_library.hpp"
 #include "update/win32/update_services_win32.hpp"
+#include "winapi/win32/system_library.hpp"
 
 namespace welmor {
 namespace {

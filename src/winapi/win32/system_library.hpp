@@ -1,9 +1,11 @@
 #pragma once
-// Entry points looked up in a system DLL on first use.
+// Entry points looked up in a system DLL on first use, so that a run that
+// never needs them never maps the DLL and all it pulls in (comdlg32 brings
+// shell32, ole32, rpcrt4 and more: about ten megabytes under Wine).
 
-#include "toolkit/win32/windows_api.hpp"
+#include <windows.h>
 
-#include "toolkit/win32/handles.hpp"
+#include "winapi/win32/handles.hpp"
 
 namespace welmor {
 

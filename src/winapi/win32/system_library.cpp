@@ -1,4 +1,4 @@
-#include "update/win32/system_library.hpp"
+#include "winapi/win32/system_library.hpp"
 
 #include <string>
 
