@@ -1,0 +1,132 @@
+#!/usr/bin/env bash
+# Runs the bare widget (bench/bare) and one or more builds of Welmor.exe side
+# by side under Wine and Xvfb, each in a prefix of its own, over the same
+# window of time, and prints for each process the CPU it used (1/100 s
+# ticks), the CPU its prefix's wineserver used, and its resident set at the
+# end, with the ratios to the bare widget.
+# Usage: bench/side_by_side.sh [--seconds N] [--chart] [WELMOR.EXE...]
+#   --seconds N  length of the measured window (default 120), after 20 s of
+#                settling
+#   --chart      Welmor with both chart lines on
+#   default exe: build/win64/Welmor.exe; the bare widget comes from
+#   build/win64/bare_widget.exe ($WELMOR_BUILD_DIR instead of build).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+. "$root/scripts/lib/wine-env.sh"
+
+seconds=120
+chart=0
+exes=()
+while [ $# -gt 0 ]; do
+  case $1 in
+    --seconds) seconds=$2; shift 2 ;;
+    --chart) chart=1; shift ;;
+    *) exes+=("$(readlink -f "$1")"); shift ;;
+  esac
+done
+build=${WELMOR_BUILD_DIR:-$root/build}
+[ ${#exes[@]} -gt 0 ] || exes=("$(readlink -f "$build/win64/Welmor.exe")")
+bare=$(readlink -f "$build/win64/bare_widget.exe")
+version=$(sed -n 's/^ *VALUE "FileVersion", "\([0-9.]*\)".*/\1/p' "$root/res/welmor.rc")
+for exe in "$bare" "${exes[@]}"; do [ -f "$exe" ] || { echo "missing: $exe" >&2; exit 1; }; done
+
+work=$(mktemp -d)
+prefixes=()
+cleanup() {
+  local p
+  for p in "${prefixes[@]}"; do WINEPREFIX=$p wineserver -k 2>/dev/null || true; done
+  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+welmor_start_xvfb
+
+# Each program gets a copy of the exe under its own name, so that its
+# process is told apart from the others' by its command line.
+names=(bare)
+programs=("$bare")
+for i in "${!exes[@]}"; do
+  names+=("welmor$((i + 1))")
+  programs+=("${exes[$i]}")
+done
+commands=()
+for i in "${!names[@]}"; do
+  prefix=$work/${names[$i]}
+  prefixes+=("$prefix")
+  welmor_wine_prefix "$prefix" winxp >/dev/null 2>&1
+  WINEPREFIX=$prefix wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  if [ "$i" -gt 0 ]; then
+    # Settings of this version already stored: no first-run notice.
+    key='HKLM\Software\Brannic\Welmor'
+    WINEPREFIX=$prefix wine reg add "$key" /v Version /d "$version" /f >/dev/null 2>&1
+    WINEPREFIX=$prefix wine reg add "$key" /v PTop /t REG_DWORD /d $((40 * i)) /f >/dev/null 2>&1
+    WINEPREFIX=$prefix wine reg add "$key" /v GraphCPU /t REG_DWORD /d "$chart" /f >/dev/null 2>&1
+    WINEPREFIX=$prefix wine reg add "$key" /v GraphRAM /t REG_DWORD /d "$chart" /f >/dev/null 2>&1
+  fi
+  WINEPREFIX=$prefix wineserver -w
+  cp "${programs[$i]}" "$prefix/${names[$i]}.exe"
+  commands+=("$prefix/${names[$i]}.exe")
+done
+for i in "${!names[@]}"; do
+  WINEPREFIX=${prefixes[$i]} WINEDEBUG=-all wine "${commands[$i]}" >/dev/null 2>&1 &
+done
+
+# pid_of COMMAND: the Windows process started as COMMAND.
+pid_of() {
+  local pid
+  for _ in $(seq 1 150); do
+    pid=$(pgrep -fx "$1" | head -1 || true)
+    [ -n "$pid" ] && { echo "$pid"; return 0; }
+    sleep 0.2
+  done
+  return 1
+}
+# server_of PREFIX: the wineserver running for PREFIX.
+server_of() {
+  local p
+  for p in $(pgrep "^wineserver"); do
+    if tr '\0' '\n' 2>/dev/null <"/proc/$p/environ" | grep -qx "WINEPREFIX=$1"; then
+      echo "$p"
+      return 0
+    fi
+  done
+  return 1
+}
+ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }  # utime + stime, in clock ticks
+rss_mib() { awk '/VmRSS/ { printf "%.1f", $2 / 1024 }' "/proc/$1/status"; }
+
+pids=()
+servers=()
+for i in "${!names[@]}"; do
+  pids+=("$(pid_of "${commands[$i]}")") || { echo "${names[$i]} did not start" >&2; exit 1; }
+  servers+=("$(server_of "${prefixes[$i]}" || echo "")")
+done
+sleep 20
+cpu0=()
+srv0=()
+for i in "${!names[@]}"; do
+  cpu0+=("$(ticks "${pids[$i]}")")
+  srv0+=("$([ -n "${servers[$i]}" ] && ticks "${servers[$i]}" || echo 0)")
+done
+sleep "$seconds"
+hz=$(getconf CLK_TCK)
+printf '%s s side by side%s; CPU in 1/100 s ticks, resident set in MiB\n' "$seconds" \
+  "$([ "$chart" -eq 1 ] && echo ", Welmor with both chart lines" || echo ", no chart")"
+printf '%-10s %8s %10s %8s   %s\n' program cpu wineserver rss exe
+base_cpu=
+base_rss=
+for i in "${!names[@]}"; do
+  cpu=$((($(ticks "${pids[$i]}") - cpu0[i]) * 100 / hz))
+  srv=0
+  [ -n "${servers[$i]}" ] && srv=$((($(ticks "${servers[$i]}") - srv0[i]) * 100 / hz))
+  rss=$(rss_mib "${pids[$i]}")
+  ratio=
+  if [ "$i" -eq 0 ]; then
+    base_cpu=$cpu
+    base_rss=$rss
+  else
+    ratio=$(awk -v c="$cpu" -v bc="$base_cpu" -v r="$rss" -v br="$base_rss" \
+      'BEGIN { printf "  (cpu %.2fx, rss %.2fx)", (bc > 0 ? c / bc : 0), (br > 0 ? r / br : 0) }')
+  fi
+  printf '%-10s %8d %10d %8s   %s%s\n' "${names[$i]}" "$cpu" "$srv" "$rss" "${programs[$i]}" "$ratio"
+done
