@@ -13,9 +13,10 @@
 #include "toolkit/custom_control.hpp"
 #include "toolkit/form.hpp"
 #include "toolkit/label.hpp"
-#include "toolkit/win32/handles.hpp"
+#include "toolkit/win32/control_messages.hpp"
 #include "toolkit/win32/win32_backend.hpp"
 #include "toolkit/win32/windows_api.hpp"
+#include "winapi/win32/handles.hpp"
 
 namespace {
 
@@ -67,7 +68,7 @@ int main() {
   strip.SetParent(&form);
   strip.SetBounds(0, 17, 422, 17);
   form.CreatePeers();
-  HWND hwnd = reinterpret_cast<HWND>(form.Handle());
+  HWND hwnd = AsHwnd(form.Handle());
   ::SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
   app.ProcessMessages();
 
@@ -79,11 +80,11 @@ int main() {
     const auto start = std::chrono::steady_clock::now();
     for (Label* panel : panels) {
       panel->SetCaption("CPU Usage: " + std::to_string(i % 101) + "%");
-      ::UpdateWindow(reinterpret_cast<HWND>(panel->Handle()));
+      ::UpdateWindow(AsHwnd(panel->Handle()));
     }
     strip.value = i;
     strip.Repaint();
-    ::UpdateWindow(reinterpret_cast<HWND>(strip.Handle()));
+    ::UpdateWindow(AsHwnd(strip.Handle()));
     const auto end = std::chrono::steady_clock::now();
     micros.push_back(std::chrono::duration<double, std::micro>(end - start).count());
     gdiMax = std::max(gdiMax, LiveGdiObjects());

@@ -22,8 +22,9 @@
 #include "toolkit/application.hpp"
 #include "toolkit/form.hpp"
 #include "toolkit/label.hpp"
-#include "toolkit/win32/handles.hpp"
+#include "toolkit/win32/control_messages.hpp"
 #include "toolkit/win32/win32_backend.hpp"
+#include "winapi/win32/handles.hpp"
 
 namespace {
 
@@ -131,7 +132,7 @@ int main() {
   graph.SetElementVisible(2, true);
 
   form.CreatePeers();
-  HWND hwnd = reinterpret_cast<HWND>(form.Handle());
+  HWND hwnd = AsHwnd(form.Handle());
   ::SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
   app.ProcessMessages();
 
