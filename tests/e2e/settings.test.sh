@@ -79,6 +79,14 @@ run_entry() {
   value_of "$values" "$RUN_VALUE"
 }
 
+# run_entry_after EXPECTED: the start-up entry once it reads EXPECTED, or as
+# it stands after 5 s; a chosen item's command runs after the menu closes.
+run_entry_after() {
+  local deadline=$((SECONDS + 5)) entry
+  while entry=$(run_entry) && [ "$entry" != "$1" ] && [ "$SECONDS" -lt "$deadline" ]; do sleep 0.2; done
+  echo "$entry"
+}
+
 # set_value NAME TYPE DATA: a hand edit of the settings key.
 set_value() {
   wine reg add "$SETTINGS_KEY" /v "$1" /t "$2" /d "$3" /f >/dev/null 2>&1 ||
@@ -191,7 +199,7 @@ EOF
   e2e_expect "first start: no start-up entry yet" "$(run_entry)" ""
   e2e_expect "first start: Run at StartUp unchecked" "$(is_checked "$(menu_state "$RUN_ITEM")")" "unchecked"
   choose "$RUN_ITEM"
-  entry=$(run_entry)
+  entry=$(run_entry_after "REG_SZ $EXE_PATH")
   e2e_expect "first start: Run at StartUp writes the full path of the program" "$entry" "REG_SZ $EXE_PATH"
   e2e_expect "first start: Run at StartUp checked" "$(is_checked "$(menu_state "$RUN_ITEM")")" "checked"
 
@@ -228,7 +236,7 @@ second_start() {
   # --- Run at StartUp read back, then off ------------------------------------------
   e2e_expect "second start: Run at StartUp read back as checked" "$(is_checked "$(menu_state "$RUN_ITEM")")" "checked"
   choose "$RUN_ITEM"
-  e2e_expect "second start: Run at StartUp off removes the entry" "$(run_entry)" ""
+  e2e_expect "second start: Run at StartUp off removes the entry" "$(run_entry_after "")" ""
   e2e_expect "second start: Run at StartUp unchecked" "$(is_checked "$(menu_state "$RUN_ITEM")")" "unchecked"
 
   exit_widget "second start"
@@ -280,7 +288,8 @@ third_start() {
   e2e_expect "third start: a quoted start-up entry counts as not set" \
     "$(is_checked "$(menu_state "$RUN_ITEM")")" "unchecked"
   choose "$RUN_ITEM"
-  e2e_expect "third start: Run at StartUp replaces the quoted entry" "$(run_entry)" "REG_SZ $EXE_PATH"
+  e2e_expect "third start: Run at StartUp replaces the quoted entry" "$(run_entry_after "REG_SZ $EXE_PATH")" \
+    "REG_SZ $EXE_PATH"
   e2e_expect "third start: Run at StartUp checked" "$(is_checked "$(menu_state "$RUN_ITEM")")" "checked"
 
   # --- the position ----------------------------------------------------------------
