@@ -16,22 +16,6 @@ Form& RequireForm(Component* owner) {
   return *form;
 }
 
-// The hook runs inside the system's message dispatch, where nothing may
-// unwind: the error goes to the application's error box instead.
-void ReportFromHook(Application* app) noexcept {
-  try {
-    if (app == nullptr) return;
-    try {
-      throw;
-    } catch (const std::exception& e) {
-      app->HandleException(e);
-    } catch (...) {
-      app->HandleException(std::runtime_error("Unknown error"));
-    }
-  } catch (...) {
-  }
-}
-
 }  // namespace
 
 TMagnetFormHookComponent::TMagnetFormHookComponent(Component* owner, MagnetPlatform* platform)
@@ -74,7 +58,9 @@ intptr_t TMagnetFormHookComponent::HookProc(HookMessage& msg) noexcept {
     registry = THookList::Instance();
     if (registry != nullptr && registry->Contains(this)) AfterMessage(msg);
   } catch (...) {
-    ReportFromHook(app);
+    // The hook runs inside the system's message dispatch, where nothing may
+    // unwind: the error goes to the application's error box instead.
+    Application::ReportCurrentException(app);
   }
   return msg.result;
 }

@@ -17,13 +17,25 @@ Application::~Application() {
 }
 
 void Application::Dispatch(const Component& from, const std::function<void()>& handler) {
-  Application* app = from.App();
   try {
     handler();
-  } catch (const std::exception& e) {
-    if (app) app->HandleException(e);
   } catch (...) {
-    if (app) app->HandleException(std::runtime_error("Unknown error"));
+    ReportCurrentException(from.App());
+  }
+}
+
+void Application::ReportCurrentException(Application* app) noexcept {
+  try {
+    if (app == nullptr) return;
+    try {
+      throw;
+    } catch (const std::exception& e) {
+      app->HandleException(e);
+    } catch (...) {
+      app->HandleException(std::runtime_error("Unknown error"));
+    }
+  } catch (...) {
+    // Nothing is left to tell.
   }
 }
 

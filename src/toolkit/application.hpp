@@ -97,6 +97,9 @@ class Application : public Component {
 
   // Shows an error box with the exception's text.
   void HandleException(const std::exception& e);
+  // From inside a catch block: shows the exception being handled, whatever
+  // its type. Never throws, so it may end a window procedure or a hook.
+  static void ReportCurrentException(Application* app) noexcept;
 
  protected:
   Application* AsApplication() override { return this; }

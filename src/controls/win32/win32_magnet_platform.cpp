@@ -26,7 +26,7 @@ LRESULT CALLBACK UtilityProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
   try {
     registry->Rehook(static_cast<uintptr_t>(lParam));
   } catch (...) {
-    native_window_detail::ReportStrayException(app);
+    Application::ReportCurrentException(app);
   }
   return 0;
 }

@@ -12,17 +12,10 @@
 // and keeps its unique_hwnd as its last member, so the window goes first
 // when the object is destroyed.
 
+#include "toolkit/application.hpp"
 #include "toolkit/win32/windows_api.hpp"
 
 namespace welmor {
-
-class Application;
-
-namespace native_window_detail {
-// An exception reached the window procedure: show it like any other (when
-// the window belongs to an application).
-void ReportStrayException(Application* app) noexcept;
-}  // namespace native_window_detail
 
 template <class Derived>
 class NativeWindow {
@@ -45,7 +38,9 @@ class NativeWindow {
     try {
       result = self->OnMessage(hwnd, msg, wParam, lParam);
     } catch (...) {
-      native_window_detail::ReportStrayException(self->OwningApplication());
+      // An exception reached the window procedure: show it like any other
+      // (when the window belongs to an application).
+      Application::ReportCurrentException(self->OwningApplication());
     }
     if (msg == WM_NCDESTROY) {
       ::SetWindowLongPtrA(hwnd, 0, 0);
