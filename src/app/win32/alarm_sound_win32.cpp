@@ -2,7 +2,7 @@
 
 #include <mmsystem.h>
 
-#include "winapi/win32/handles.hpp"
+#include "winapi/win32/system_library.hpp"
 
 namespace welmor {
 
@@ -22,7 +22,7 @@ class Win32SoundPlayer : public SoundPlayer {
   explicit Win32SoundPlayer(HMODULE module) : module_(module) {}
   // A sound still playing reads from module_, and winmm must not go while it plays.
   ~Win32SoundPlayer() override {
-    if (sndPlaySound_) sndPlaySound_(nullptr, 0);
+    if (played_) play_(nullptr, 0);
   }
   Win32SoundPlayer(const Win32SoundPlayer&) = delete;
   Win32SoundPlayer& operator=(const Win32SoundPlayer&) = delete;
@@ -35,7 +35,9 @@ class Win32SoundPlayer : public SoundPlayer {
     const void* bytes = LockResource(loaded);
     if (!bytes) return Report(kResourceBadText, name);
     // The bytes belong to the loaded module and outlive the asynchronous play.
-    if (const SndPlaySoundFn play = PlayEntry()) play(static_cast<LPCSTR>(bytes), flags | SND_MEMORY);
+    // Without winmm (no sound system at all) the alarms stay silent.
+    if (!play_) play_ = winmm_.Proc<SndPlaySoundFn>("sndPlaySoundA");
+    if (play_) played_ = play_(static_cast<LPCSTR>(bytes), flags | SND_MEMORY) || played_;
     FreeResource(loaded);
   }
 
@@ -44,20 +46,10 @@ class Win32SoundPlayer : public SoundPlayer {
     MessageBoxA(nullptr, text, name.c_str(), MB_OK | MB_ICONERROR);
   }
 
-  // Without winmm (no sound system at all) the alarms stay silent.
-  SndPlaySoundFn PlayEntry() {
-    if (!winmm_) winmm_.reset(LoadLibraryA("winmm.dll"));
-    if (!winmm_) return nullptr;
-    if (!sndPlaySound_) {
-      const FARPROC entry = GetProcAddress(winmm_.get(), "sndPlaySoundA");
-      sndPlaySound_ = reinterpret_cast<SndPlaySoundFn>(reinterpret_cast<void*>(entry));
-    }
-    return sndPlaySound_;
-  }
-
   HMODULE module_;
-  unique_hmodule winmm_;
-  SndPlaySoundFn sndPlaySound_ = nullptr;
+  SystemLibrary winmm_{"winmm.dll"};
+  SndPlaySoundFn play_ = nullptr;
+  bool played_ = false;
 };
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "sysinfo/win32/sources_win32.hpp"
 #include "winapi/win32/handles.hpp"
+#include "winapi/win32/system_library.hpp"
 
 namespace welmor {
 
@@ -65,7 +66,7 @@ class Win32ProcessSource final : public ProcessSource {
     // (under Wine for a moment after it ends in any case), and then reads as
     // an empty working set; it is gone all the same.
     if (WaitForSingleObject(process.get(), 0) == WAIT_OBJECT_0) return std::nullopt;
-    const GetProcessMemoryInfoFn query = MemoryInfoEntry();
+    const auto query = psapi_.Proc<GetProcessMemoryInfoFn>("GetProcessMemoryInfo");
     if (!query) return std::nullopt;
     PROCESS_MEMORY_COUNTERS counters = {};
     counters.cb = sizeof counters;
@@ -76,18 +77,7 @@ class Win32ProcessSource final : public ProcessSource {
  private:
   // psapi is not linked: the program must start even where it is missing,
   // and then only the working sets are unreadable.
-  GetProcessMemoryInfoFn MemoryInfoEntry() {
-    if (!psapi_) psapi_.reset(LoadLibraryA("PSAPI.dll"));
-    if (!psapi_) return nullptr;
-    if (!getProcessMemoryInfo_) {
-      const FARPROC entry = GetProcAddress(psapi_.get(), "GetProcessMemoryInfo");
-      getProcessMemoryInfo_ = reinterpret_cast<GetProcessMemoryInfoFn>(reinterpret_cast<void*>(entry));
-    }
-    return getProcessMemoryInfo_;
-  }
-
-  unique_hmodule psapi_;
-  GetProcessMemoryInfoFn getProcessMemoryInfo_ = nullptr;
+  SystemLibrary psapi_{"psapi.dll"};
 };
 
 }  // namespace
