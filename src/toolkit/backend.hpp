@@ -14,6 +14,7 @@
 namespace welmor {
 
 class Control;
+class Form;
 class Timer;
 class PopupMenu;
 class MenuItem;
@@ -59,6 +60,9 @@ class Backend {
   virtual MenuItem* TrackPopupMenu(PopupMenu& menu, Point screen, Control* owner) = 0;
   // Runs the message loop until Application::Terminate.
   virtual void RunMessageLoop(Application& app) = 0;
+  // Runs messages while the form is visible, with the program's other
+  // windows disabled; returns when it is hidden or the program ends.
+  virtual void RunModalLoop(Form& form) = 0;
   // Dispatches the messages that are waiting, then returns.
   virtual void ProcessMessages() = 0;
   virtual void PostQuit() = 0;

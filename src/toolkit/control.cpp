@@ -29,6 +29,7 @@ void Control::SetParent(Control* parent) {
   parent_ = parent;
   if (parent_) {
     parent_->children_.push_back(this);
+    if (parentColor_) ApplyColor(parent_->color_);
     if (parent_->peer_) CreatePeers();
   }
 }
@@ -49,9 +50,22 @@ void Control::SetVisible(bool v) {
 }
 
 void Control::SetColor(Color c) {
+  parentColor_ = false;
+  ApplyColor(c);
+}
+
+void Control::SetParentColor(bool v) {
+  parentColor_ = v;
+  if (v && parent_) ApplyColor(parent_->color_);
+}
+
+void Control::ApplyColor(Color c) {
   if (c == color_) return;
   color_ = c;
   NotifyPeer(Change::Color);
+  for (Control* child : children_) {
+    if (child->parentColor_) child->ApplyColor(c);
+  }
 }
 
 void Control::SetFont(const Font& f) {
@@ -118,6 +132,24 @@ void Control::MouseMoved(uint32_t shift, int32_t x, int32_t y) {
   Application::Dispatch(*this, [&] { OnMouseMove(*this, shift, x, y); });
 }
 
+void Control::Clicked() {
+  if (OnClick) Application::Dispatch(*this, [&] { OnClick(*this); });
+}
+
+void Control::MouseEntered() {
+  if (OnMouseEnter) Application::Dispatch(*this, [&] { OnMouseEnter(*this); });
+}
+
+void Control::MouseLeft() {
+  if (OnMouseLeave) Application::Dispatch(*this, [&] { OnMouseLeave(*this); });
+}
+
+bool Control::KeyPressed(uint16_t key, uint32_t shift) {
+  if (!OnKeyDown) return false;
+  Application::Dispatch(*this, [&] { OnKeyDown(*this, key, shift); });
+  return key == 0;
+}
+
 void Control::ContextPopup(Point screen) {
   for (Control* c = this; c != nullptr; c = c->parent_) {
     if (c->popupMenu_) {
@@ -128,6 +160,7 @@ void Control::ContextPopup(Point screen) {
 }
 
 void Control::NotifyPeer(Change what) {
+  PropertyChanged(what);
   if (peer_) peer_->Changed(what);
 }
 

@@ -21,8 +21,12 @@ enum ShiftState : uint32_t { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssR
 
 using MouseMoveEvent = std::function<void(Control& sender, uint32_t shift, int32_t x, int32_t y)>;
 using NotifyEvent = std::function<void(Component& sender)>;
+// key is a virtual-key code; a handler that sets it to 0 keeps the control
+// from acting on it.
+using KeyEvent = std::function<void(Control& sender, uint16_t& key, uint32_t shift)>;
 
-enum class ControlKind { Form, Label, Custom };
+enum class ControlKind { Form, Label, Custom, Memo, Picture };
+enum class Cursor { Default, HandPoint };
 
 class Control : public Component {
  public:
@@ -53,7 +57,15 @@ class Control : public Component {
   void Hide() { SetVisible(false); }
 
   Color GetColor() const { return color_; }
+  // An own colour; the control stops following its parent's.
   void SetColor(Color c);
+  // Takes the parent's colour now and whenever the parent's changes.
+  bool ParentColor() const { return parentColor_; }
+  void SetParentColor(bool v);
+
+  // The mouse pointer over the control, read whenever the pointer moves.
+  Cursor GetCursor() const { return cursor_; }
+  void SetCursor(Cursor c) { cursor_ = c; }
 
   const Font& GetFont() const { return font_; }
   void SetFont(const Font& f);
@@ -71,6 +83,10 @@ class Control : public Component {
   void SetPopupMenu(PopupMenu* menu) { popupMenu_ = menu; }
 
   MouseMoveEvent OnMouseMove;
+  NotifyEvent OnClick;
+  NotifyEvent OnMouseEnter;
+  NotifyEvent OnMouseLeave;
+  KeyEvent OnKeyDown;
 
   // Repaints now (custom-drawn controls) or asks the native side to.
   virtual void Invalidate();
@@ -85,6 +101,12 @@ class Control : public Component {
   // The native side moved or resized the control; no echo back to it.
   void BoundsChangedByPeer(const Rect& r);
   void MouseMoved(uint32_t shift, int32_t x, int32_t y);
+  void Clicked();
+  void MouseEntered();
+  void MouseLeft();
+  // A key went down while the control had the focus; true when the handler
+  // took it (the control must not act on it).
+  bool KeyPressed(uint16_t key, uint32_t shift);
   // Right click at a screen point: opens the popup menu of this control, or
   // of the nearest parent that has one.
   void ContextPopup(Point screen);
@@ -92,13 +114,19 @@ class Control : public Component {
  protected:
   void NotifyPeer(Change what);
   virtual void Resized() {}
+  // A property changed, before the native side hears of it.
+  virtual void PropertyChanged(Change) {}
 
  private:
   Control* parent_ = nullptr;
   std::vector<Control*> children_;
   Rect bounds_{0, 0, 0, 0};
   bool visible_ = true;
+  void ApplyColor(Color c);
+
   Color color_ = 0x00C8D0D4;
+  bool parentColor_ = false;
+  Cursor cursor_ = Cursor::Default;
   Font font_;
   std::string hint_;
   bool showHint_ = false;

@@ -12,13 +12,41 @@ Form::Form(Component* owner) : Control(owner) {
 
 void Form::CreateParams(CreateParamsRec&) {}
 
+void Form::SetFrame(int32_t width, Color color) {
+  const int32_t clientWidth = ClientWidth();
+  const int32_t clientHeight = ClientHeight();
+  frameWidth_ = width;
+  frameColor_ = color;
+  NotifyPeer(Change::Style);
+  SetClientSize(clientWidth, clientHeight);
+}
+
+void Form::SetClientSize(int32_t width, int32_t height) {
+  SetBounds(Left(), Top(), width + 2 * frameWidth_, height + 2 * frameWidth_);
+}
+
 void Form::ShowForm() {
   CreatePeers();
   if (Visible()) return;
+  if (position_ == FormPosition::ScreenCenter) {
+    if (Backend* backend = Application::BackendOf(*this)) {
+      const Size screen = backend->ScreenSize();
+      SetBounds((screen.width - Width()) / 2, (screen.height - Height()) / 2, Width(), Height());
+    }
+  }
   // OnShow runs before the window appears, so that what it lays out is what
   // the user first sees.
   if (OnShow) Application::Dispatch(*this, [this] { OnShow(*this); });
   SetVisible(true);
+}
+
+void Form::ShowModal() {
+  Backend* backend = Application::BackendOf(*this);
+  if (modal_ || !backend) return;
+  modal_ = true;
+  ShowForm();
+  if (Visible()) backend->RunModalLoop(*this);
+  modal_ = false;
 }
 
 void Form::Close() {

@@ -10,6 +10,7 @@ namespace welmor {
 
 enum class FormBorderStyle { None, Single, Sizeable, Dialog };
 enum class CloseAction { None, Hide, Free, Minimize };
+enum class FormPosition { Designed, ScreenCenter };
 
 // Window-class and window parameters a form may adjust before its native
 // window is made. Values are the platform's bits (CS_, WS_, WS_EX_).
@@ -41,6 +42,24 @@ class Form : public Control {
   int32_t SnapBuffer() const { return snapBuffer_; }
   void SetSnapBuffer(int32_t v) { snapBuffer_ = v; }
 
+  // A plain frame of the given width and colour around the client area, for
+  // a window without a border style of its own (BorderStyle None).
+  int32_t FrameWidth() const { return frameWidth_; }
+  Color FrameColor() const { return frameColor_; }
+  void SetFrame(int32_t width, Color color);
+  int32_t ClientWidth() const { return Width() - 2 * frameWidth_; }
+  int32_t ClientHeight() const { return Height() - 2 * frameWidth_; }
+  void SetClientSize(int32_t width, int32_t height);
+
+  // Where each showing puts the window.
+  FormPosition Position() const { return position_; }
+  void SetPosition(FormPosition p) { position_ = p; }
+
+  // The control that gets the keyboard focus when the window is activated;
+  // null leaves it with the window.
+  Control* ActiveControl() const { return activeControl_; }
+  void SetActiveControl(Control* control) { activeControl_ = control; }
+
   NotifyEvent OnCreate;
   NotifyEvent OnShow;
   CloseEvent OnClose;
@@ -51,6 +70,11 @@ class Form : public Control {
   // Shows the form (creating its native side first) and fires OnShow when it
   // was hidden.
   void ShowForm();
+  // Shows the form and returns once it is hidden again (closed); the
+  // program's other windows take no input meanwhile.
+  void ShowModal();
+  bool Modal() const { return modal_; }
+
   // Asks OnClose; hides the form, or ends the program for the main form.
   void Close();
 
@@ -62,6 +86,11 @@ class Form : public Control {
   FormBorderStyle borderStyle_ = FormBorderStyle::Sizeable;
   bool screenSnap_ = false;
   int32_t snapBuffer_ = 10;
+  int32_t frameWidth_ = 0;
+  Color frameColor_ = 0;
+  FormPosition position_ = FormPosition::Designed;
+  Control* activeControl_ = nullptr;
+  bool modal_ = false;
 };
 
 }  // namespace welmor

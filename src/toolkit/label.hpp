@@ -1,5 +1,6 @@
 #pragma once
-// Static text panel: caption centred, a one-pixel border, no auto-size.
+// Static text: a caption in a rectangle of its own, optionally framed, or
+// sized to its text.
 
 #include "toolkit/control.hpp"
 
@@ -18,13 +19,24 @@ class Label : public Control {
     alignment_ = a;
     NotifyPeer(Change::Style);
   }
+  // Sized to the caption in its font whenever either changes; a
+  // right-justified label keeps its right edge where it is.
+  bool AutoSize() const { return autoSize_; }
+  void SetAutoSize(bool v);
+
   StaticBorder BorderStyle() const { return border_; }
   void SetBorderStyle(StaticBorder b) {
     border_ = b;
     NotifyPeer(Change::Style);
   }
 
+ protected:
+  void PropertyChanged(Change what) override;
+
  private:
+  void FitToText();
+
+  bool autoSize_ = false;
   Alignment alignment_ = Alignment::LeftJustify;
   StaticBorder border_ = StaticBorder::None;
 };

@@ -101,6 +101,11 @@ MenuItem* HeadlessBackend::TrackPopupMenu(PopupMenu& menu, Point, Control*) {
 
 void HeadlessBackend::RunMessageLoop(Application&) {}
 
+void HeadlessBackend::RunModalLoop(Form& form) {
+  ++modalLoops;
+  if (whileModal) whileModal(form);
+}
+
 void HeadlessBackend::ProcessMessages() {
   ++processMessagesCalls;
   auto work = std::move(pendingMessages);

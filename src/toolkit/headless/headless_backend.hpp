@@ -85,6 +85,10 @@ class HeadlessBackend : public Backend {
   // Picks the item a user would click when a menu opens; null closes it.
   std::function<MenuItem*(PopupMenu&)> chooseMenuItem;
   uint64_t menusShown = 0;
+  // Plays the user while a form is shown modally; the loop ends when it
+  // returns, as if the form had been closed.
+  std::function<void(Form&)> whileModal;
+  uint64_t modalLoops = 0;
   uint64_t hintSettingsChanges = 0;
   HeadlessWindows windows;
   Color buttonFace = 0x00C8D0D4;
@@ -93,6 +97,7 @@ class HeadlessBackend : public Backend {
   std::unique_ptr<TimerPeer> CreateTimerPeer(Timer& timer) override;
   MenuItem* TrackPopupMenu(PopupMenu& menu, Point screen, Control* owner) override;
   void RunMessageLoop(Application& app) override;
+  void RunModalLoop(Form& form) override;
   void ProcessMessages() override;
   void PostQuit() override { quitPosted = true; }
   void HintSettingsChanged(Application&) override { ++hintSettingsChanges; }

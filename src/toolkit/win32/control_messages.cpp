@@ -13,6 +13,13 @@ uint32_t ShiftStateOf(WPARAM wParam) {
   return shift;
 }
 
+uint32_t KeyShiftState() {
+  uint32_t shift = 0;
+  if (::GetKeyState(VK_SHIFT) < 0) shift |= ssShift;
+  if (::GetKeyState(VK_CONTROL) < 0) shift |= ssCtrl;
+  return shift;
+}
+
 void ForwardMouseMove(Control& control, WPARAM wParam, LPARAM lParam) {
   const auto x = static_cast<int32_t>(static_cast<int16_t>(LOWORD(lParam)));
   const auto y = static_cast<int32_t>(static_cast<int16_t>(HIWORD(lParam)));

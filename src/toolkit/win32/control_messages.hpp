@@ -13,6 +13,9 @@ namespace welmor {
 // Shift state of a mouse message (MK_ bits in wParam, Alt from the keyboard).
 uint32_t ShiftStateOf(WPARAM wParam);
 
+// Shift state of a key message (Shift and Ctrl from the keyboard).
+uint32_t KeyShiftState();
+
 // WM_MOUSEMOVE: tells the control, in client coordinates.
 void ForwardMouseMove(Control& control, WPARAM wParam, LPARAM lParam);
 

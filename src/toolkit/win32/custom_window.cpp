@@ -12,7 +12,10 @@ void ToDibPixels(const std::vector<Color>& pixels, std::vector<uint32_t>& out) {
   }
 }
 
-bool CustomWindow::Open() { return CreateChild(kCustomClassName, CS_DBLCLKS, WS_CLIPSIBLINGS, 0); }
+// Panels hold other controls, which their image must not cover.
+bool CustomWindow::Open() {
+  return CreateChild(kCustomClassName, CS_DBLCLKS, WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0);
+}
 
 void CustomWindow::OnChanged(Change what) {
   // Colour, font and style reach the screen through the next composed image;

@@ -4,6 +4,7 @@
 
 #include "toolkit/application.hpp"
 #include "toolkit/screen_snap.hpp"
+#include "toolkit/win32/control_messages.hpp"
 #include "toolkit/win32/gdi_font.hpp"
 #include "toolkit/win32/window_classes.hpp"
 
@@ -113,8 +114,54 @@ void FormWindow::SnapToWorkArea(HWND hwnd, WINDOWPOS& pos) {
   pos.y = p.y;
 }
 
+void FormWindow::PaintFrame(HWND hwnd) {
+  window_dc dc(hwnd, window_dc::Whole);
+  if (!dc) return;
+  RECT r;
+  ::GetWindowRect(hwnd, &r);
+  ::OffsetRect(&r, -r.left, -r.top);
+  unique_hbrush brush(::CreateSolidBrush(ToColorRef(control_.FrameColor())));
+  for (int32_t i = 0; i < control_.FrameWidth(); ++i) {
+    ::FrameRect(dc.get(), &r, brush.get());
+    ::InflateRect(&r, -1, -1);
+  }
+}
+
 bool FormWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  const int32_t frame = control_.FrameWidth();
   switch (msg) {
+    case WM_NCCALCSIZE: {
+      if (frame <= 0) return false;
+      RECT* client =
+          wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : reinterpret_cast<RECT*>(lParam);
+      ::InflateRect(client, -frame, -frame);
+      result = 0;
+      return true;
+    }
+    case WM_NCPAINT:
+      if (frame <= 0) return false;
+      PaintFrame(hwnd);
+      result = 0;
+      return true;
+    case WM_NCACTIVATE:
+      // The frame looks the same active or not.
+      if (frame <= 0) return false;
+      PaintFrame(hwnd);
+      result = TRUE;
+      return true;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) != WA_INACTIVE && control_.ActiveControl()) {
+        if (HWND focus = WindowOf(*control_.ActiveControl())) {
+          ::SetFocus(focus);
+          result = 0;
+          return true;
+        }
+      }
+      return false;
+    case WM_KEYDOWN:
+      if (!control_.KeyPressed(static_cast<uint16_t>(wParam), KeyShiftState())) return false;
+      result = 0;
+      return true;
     case WM_ERASEBKGND: {
       RECT r;
       ::GetClientRect(hwnd, &r);

@@ -31,6 +31,7 @@ class FormWindow final : public ControlWindowOf<Form> {
   bool Open() override;
   void SyncBounds(HWND hwnd);
   void SnapToWorkArea(HWND hwnd, WINDOWPOS& pos);
+  void PaintFrame(HWND hwnd);
   void OnChanged(Change what) override;
   bool HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 };

@@ -98,7 +98,8 @@ void LabelWindow::Paint(HWND hwnd) {
   ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DrawFlagsOf(control_));
 }
 
-bool LabelWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM, LPARAM, LRESULT& result) {
+bool LabelWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (pointer_.Handle(control_, hwnd, msg, wParam, lParam, result)) return true;
   switch (msg) {
     case WM_ERASEBKGND:
       result = 1;  // WM_PAINT covers every pixel

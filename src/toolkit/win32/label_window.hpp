@@ -9,6 +9,7 @@
 
 #include "toolkit/label.hpp"
 #include "toolkit/win32/control_window.hpp"
+#include "toolkit/win32/pointer_events.hpp"
 
 namespace welmor {
 
@@ -20,6 +21,7 @@ class LabelWindow final : public ControlWindowOf<Label> {
 
  private:
   unique_hfont font_;  // made on first paint after a font change
+  PointerEvents pointer_;
 
   bool Open() override;
   void Paint(HWND hwnd);

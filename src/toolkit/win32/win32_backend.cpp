@@ -12,8 +12,11 @@
 #include "toolkit/win32/gdi_text_renderer.hpp"
 #include "toolkit/win32/hint_window.hpp"
 #include "toolkit/win32/label_window.hpp"
+#include "toolkit/win32/memo_window.hpp"
 #include "toolkit/win32/menu_builder.hpp"
 #include "toolkit/win32/menu_hints.hpp"
+#include "toolkit/win32/modal_loop.hpp"
+#include "toolkit/win32/picture_window.hpp"
 #include "toolkit/win32/timer_window.hpp"
 #include "toolkit/win32/win32_context.hpp"
 #include "toolkit/win32/win32_dialogs.hpp"
@@ -68,6 +71,10 @@ class Win32BackendImpl final : public Win32Backend {
         return MakeControlWindow<LabelWindow>(context, static_cast<Label&>(control));
       case ControlKind::Custom:
         return MakeControlWindow<CustomWindow>(context, static_cast<CustomControl&>(control));
+      case ControlKind::Memo:
+        return MakeControlWindow<MemoWindow>(context, static_cast<Memo&>(control));
+      case ControlKind::Picture:
+        return MakeControlWindow<PictureWindow>(context, static_cast<Picture&>(control));
     }
     return nullptr;
   }
@@ -94,6 +101,14 @@ class Win32BackendImpl final : public Win32Backend {
     ::SetWindowTextA(appWindow_->Handle(), app.Title().c_str());
     MSG msg;
     while (::GetMessageA(&msg, nullptr, 0, 0) > 0) Deliver(app, msg);
+  }
+
+  void RunModalLoop(Form& form) override {
+    Application* app = Attached();
+    if (!app) return;
+    RunModalMessages(
+        WindowOf(form), [&] { return form.Visible() && !app->Terminated(); },
+        [&](MSG& msg) { Deliver(*app, msg); });
   }
 
   void ProcessMessages() override {
