@@ -9,6 +9,7 @@
 #include "app/process_tooltip.hpp"
 #include "sysinfo/probes.hpp"
 #include "textutil/format.hpp"
+#include "winutil/drop_shadow.hpp"
 #include "winutil/window_helpers.hpp"
 #include "winutil/work_area_clamp.hpp"
 
@@ -143,7 +144,7 @@ void TfrmMain::BuildControls() {
 
 void TfrmMain::CreateParams(CreateParamsRec& params) {
   Form::CreateParams(params);
-  if (Slice(GetOSVersionText(), 5, 6) == "NT 5.1") params.windowClassStyle |= kClassStyleDropShadow;
+  AddDropShadowOnXP(params);
 }
 
 void TfrmMain::FormCreate(Component&) {

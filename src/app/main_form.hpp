@@ -24,6 +24,7 @@
 #include "toolkit/timer.hpp"
 #include "update/update_services.hpp"
 #include "versioninfo/app_info.hpp"
+#include "windows/about_platform.hpp"
 
 namespace welmor {
 
@@ -44,6 +45,8 @@ struct MainFormServices {
   SoundPlayer* soundPlayer = nullptr;
   // The update check's platform side; without it the check never runs.
   UpdateServices* updates = nullptr;
+  // The file date and link opening of the about window.
+  AboutPlatform* aboutPlatform = nullptr;
 };
 
 class TfrmMain : public Form {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/main_form.hpp"
+#include "fakes/fake_about_platform.hpp"
 #include "fakes/fake_magnet_platform.hpp"
 #include "fakes/fake_sound_player.hpp"
 #include "fakes/fake_system_probes.hpp"
@@ -54,6 +55,7 @@ class MainFormTest : public ::testing::Test {
     services.localTimeText = [this] { return clockText; };
     services.magnetPlatform = &magnet;
     services.soundPlayer = &sounds;
+    services.aboutPlatform = &aboutPlatform;
     form = &app->CreateForm<TfrmMain>(std::move(services));
     app->Run();
   }
@@ -81,6 +83,7 @@ class MainFormTest : public ::testing::Test {
   FakeVersionSource version;
   FakeSoundPlayer sounds;
   FakeMagnetPlatform magnet;
+  FakeAboutPlatform aboutPlatform;
   std::string clockText = "12:34:56";
   std::optional<ScopedSystemProbes> probes;
   HeadlessBackend backend;
