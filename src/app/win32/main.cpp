@@ -15,6 +15,7 @@
 #include "update/update_host.hpp"
 #include "update/win32/update_services_win32.hpp"
 #include "versioninfo/win32/version_source_win32.hpp"
+#include "windows/win32/about_platform_win32.hpp"
 
 namespace {
 
@@ -45,6 +46,7 @@ int RunWidget(HINSTANCE instance) {
   Win32UpdateServices updates([&backend] { return backend->AppWindow(); },
                               [] { return ReadUpdateHost(*MakeLocalMachineRegistryKey(), kSettingsKeyPath); },
                               [&versionSource] { return versionSource->ExecutablePath(); });
+  auto aboutPlatform = MakeWin32AboutPlatform();
 
   Application app(*backend);
   app.SetTitle("");
@@ -57,6 +59,7 @@ int RunWidget(HINSTANCE instance) {
   services.magnetPlatform = magnetPlatform.get();
   services.soundPlayer = soundPlayer.get();
   services.updates = &updates.Services();
+  services.aboutPlatform = aboutPlatform.get();
   app.CreateForm<TfrmMain>(std::move(services));
   app.Run();
   return 0;
