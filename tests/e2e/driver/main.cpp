@@ -24,7 +24,8 @@ namespace {
 
 constexpr char kUsage[] =
     "usage: welmor_driver COMMAND ARGS...\n"
-    "TARGET is a process id or an executable name (Welmor.exe).\n"
+    "TARGET is a process id, an executable name (Welmor.exe) or, except for wait-window\n"
+    "and wait-exit, one window's handle (0x...).\n"
     "  wait-window TARGET TIMEOUT_MS     wait for the main window; prints: hwnd, pid\n"
     "  window-info TARGET                key value lines: hwnd pid class title rect(L T W H) client(W H)\n"
     "                                    style exstyle classstyle topmost owner owner_exstyle\n"
@@ -32,6 +33,7 @@ constexpr char kUsage[] =
     "  windows TARGET                    every top-level window: HWND CLASS VISIBLE L T W H TITLE\n"
     "  panels TARGET                     child windows, top to bottom, left to right:\n"
     "                                    INDEX CLASS L T W H VISIBLE TEXT (client coordinates)\n"
+    "  controls TARGET                   the same for every descendant, each line ending in its HWND\n"
     "  menu TARGET [OPTIONS]             open the context menu, list it, close it with Escape;\n"
     "                                    lines: DEPTH TYPE STATE ID PATH\n"
     "  menu-open TARGET [OPTIONS]        open the context menu and leave it open\n"
@@ -108,7 +110,19 @@ std::vector<DWORD> RunningProcesses(const std::string& target) {
   return pids;
 }
 
+// A target of "0x..." names one window directly (as `windows` lists them):
+// a program's second window is inspected and driven like its main one.
 HWND MainWindow(const std::string& target) {
+  if (target.rfind("0x", 0) == 0) {
+    HWND named = nullptr;
+    try {
+      named = reinterpret_cast<HWND>(static_cast<uintptr_t>(std::stoull(target, nullptr, 16)));
+    } catch (const std::exception&) {
+      throw Usage{};
+    }
+    if (!IsWindow(named)) throw Failure("no window " + target);
+    return named;
+  }
   HWND window = FindMainWindow(RunningProcesses(target));
   if (!window) throw Failure("process " + target + " shows no window");
   return window;
@@ -192,20 +206,37 @@ int Windows(const Args& args) {
   return 0;
 }
 
-int Panels(const Args& args) {
-  Need(args, 1, 1);
-  HWND window = MainWindow(args[0]);
-  struct Child {
-    HWND window;
-    RECT rect;
-  };
+struct Child {
+  HWND window;
+  RECT rect;  // client coordinates of the listed window
+};
+
+std::vector<Child> ChildrenOf(HWND window, bool descendants) {
+  std::vector<HWND> found;
+  if (descendants) {
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM param) -> BOOL {
+          reinterpret_cast<std::vector<HWND>*>(param)->push_back(child);
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+  } else {
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) found.push_back(child);
+  }
   std::vector<Child> children;
-  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+  for (HWND child : found) {
     RECT rect{};
     GetWindowRect(child, &rect);
     MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
     children.push_back({child, rect});
   }
+  return children;
+}
+
+int ListChildren(const Args& args, bool descendants) {
+  Need(args, 1, 1);
+  std::vector<Child> children = ChildrenOf(MainWindow(args[0]), descendants);
   std::stable_sort(children.begin(), children.end(), [](const Child& a, const Child& b) {
     return a.rect.top != b.rect.top ? a.rect.top < b.rect.top : a.rect.left < b.rect.left;
   });
@@ -214,10 +245,15 @@ int Panels(const Args& args) {
     const RECT& r = child.rect;
     Print(std::to_string(index++) + "\t" + EscapeText(ClassOf(child.window)) + "\t" + std::to_string(r.left) + "\t" +
           std::to_string(r.top) + "\t" + std::to_string(r.right - r.left) + "\t" + std::to_string(r.bottom - r.top) +
-          "\t" + (IsWindowVisible(child.window) ? "1" : "0") + "\t" + EscapeText(TextOf(child.window)));
+          "\t" + (IsWindowVisible(child.window) ? "1" : "0") + "\t" + EscapeText(TextOf(child.window)) +
+          (descendants ? "\t" + Hwnd(child.window) : std::string()));
   }
   return 0;
 }
+
+int Panels(const Args& args) { return ListChildren(args, false); }
+
+int Controls(const Args& args) { return ListChildren(args, true); }
 
 void PrintListing(const std::string& listing) { std::fwrite(listing.data(), 1, listing.size(), stdout); }
 
@@ -421,7 +457,7 @@ int WaitExit(const Args& args) {
 int Dispatch(const std::string& command, const Args& args) {
   static const std::map<std::string, std::function<int(const Args&)>> commands = {
       {"wait-window", WaitWindow}, {"window-info", WindowInfo}, {"windows", Windows},
-      {"panels", Panels},          {"menu", Menu},              {"menu-open", MenuOpen},
+      {"panels", Panels}, {"controls", Controls},          {"menu", Menu},              {"menu-open", MenuOpen},
       {"menu-list", MenuList},     {"menu-close", MenuClose},   {"menu-click", MenuClick},
       {"menu-show", MenuShow},     {"dialog", Dialog},          {"dialog-type", DialogType},
       {"dialog-click", DialogClick},
