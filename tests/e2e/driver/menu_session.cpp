@@ -10,7 +10,7 @@
 namespace welmor::e2e {
 namespace {
 
-constexpr DWORD kOpenTimeoutMs = 10000;
+constexpr DWORD kOpenTimeoutMs = 5000;
 // Generous: a busy machine can take seconds to open a sub-menu under Wine;
 // each wait ends as soon as the menu has answered.
 constexpr DWORD kStepTimeoutMs = 8000;
@@ -112,14 +112,20 @@ void MenuSession::Open(const ClickPlace& place) {
     GetClientRect(window_, &client);
     point = {client.right / 2, client.bottom / 2};
   }
-  if (place.real_input) {
-    POINT screen = point;
-    ClientToScreen(window_, &screen);
-    ClickMouse(screen.x, screen.y, true);
-  } else {
-    PostRightClick(window_, point);
+  // A click that reaches a busy widget at the wrong moment (a command still
+  // ending, a menu still closing) can be lost: click again, a few times.
+  constexpr int kClicks = 3;
+  for (int click = 0; click < kClicks; ++click) {
+    if (place.real_input) {
+      POINT screen = point;
+      ClientToScreen(window_, &screen);
+      ClickMouse(screen.x, screen.y, true);
+    } else {
+      PostRightClick(window_, point);
+    }
+    if (PollFor(kOpenTimeoutMs, [this] { return IsOpen(); })) return;
   }
-  if (!PollFor(kOpenTimeoutMs, [this] { return IsOpen(); })) throw Failure("the context menu did not open");
+  throw Failure("the context menu did not open");
 }
 
 std::string MenuSession::Listing() {
