@@ -31,32 +31,37 @@ void SnapToScreen(Rect& r, const Rect& area, const TScreenMagnet& magnet, Size s
   }
 }
 
-bool SnapToForm(Rect& r, const Rect& other, int32_t power, Size size, const std::function<bool()>& allow) {
+namespace {
+
+// One axis of SnapToForm: the window's far edge onto the other's near edge,
+// then its near edge onto the other's far edge; true when it moved.
+bool SnapAxis(int32_t& start, int32_t& end, int32_t otherStart, int32_t otherEnd, int32_t length,
+              int32_t power, const std::function<bool()>& ask) {
   bool snapped = false;
-  const auto ask = [&] { return !allow || allow(); };
+  if (NearNotOn(end, otherStart, power) && ask()) {
+    end = otherStart;
+    start = end - length;
+    snapped = true;
+  }
+  if (NearNotOn(start, otherEnd, power) && ask()) {
+    start = otherEnd;
+    end = start + length;
+    snapped = true;
+  }
+  return snapped;
+}
+
+}  // namespace
+
+bool SnapToForm(Rect& r, const Rect& other, int32_t power, Size size, const std::function<bool()>& allow) {
+  const std::function<bool()> ask = [&] { return !allow || allow(); };
+  bool snapped = false;
+  // Vertical snaps need the windows side by side horizontally, and the reverse.
   if (r.right > other.left && other.right > r.left) {
-    if (NearNotOn(r.bottom, other.top, power) && ask()) {
-      r.top = other.top - size.height;
-      r.bottom = other.top;
-      snapped = true;
-    }
-    if (NearNotOn(r.top, other.bottom, power) && ask()) {
-      r.top = other.bottom;
-      r.bottom = r.top + size.height;
-      snapped = true;
-    }
+    snapped = SnapAxis(r.top, r.bottom, other.top, other.bottom, size.height, power, ask);
   }
   if (r.bottom > other.top && other.bottom > r.top) {
-    if (NearNotOn(r.right, other.left, power) && ask()) {
-      r.left = other.left - size.width;
-      r.right = other.left;
-      snapped = true;
-    }
-    if (NearNotOn(r.left, other.right, power) && ask()) {
-      r.left = other.right;
-      r.right = r.left + size.width;
-      snapped = true;
-    }
+    snapped = SnapAxis(r.left, r.right, other.left, other.right, size.width, power, ask) || snapped;
   }
   return snapped;
 }
