@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Runs the bare widget (bench/bare) and one or more builds of Welmor.exe side
 # by side under Wine and Xvfb, each in a prefix of its own, over the same
-# window of time, and prints for each process the CPU it used (1/100 s
-# ticks), the CPU its prefix's wineserver used, and its resident set at the
-# end, with the ratios to the bare widget.
+# window of time, and prints for each process the CPU it used (milliseconds,
+# summed over its threads from the scheduler's own accounting, which is exact
+# where the 1/100 s ticks of /proc/PID/stat are samples), the CPU its
+# prefix's wineserver used, and its resident set at the end, with the ratios
+# to the bare widget.
 # Usage: bench/side_by_side.sh [--seconds N] [--chart] [WELMOR.EXE...]
 #   --seconds N  length of the measured window (default 120), after 20 s of
 #                settling
@@ -92,7 +94,8 @@ server_of() {
   done
   return 1
 }
-ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }  # utime + stime, in clock ticks
+# cpu_ms PID: CPU time the process's threads have run, in milliseconds.
+cpu_ms() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ ns += $1 } END { printf "%d", ns / 1000000 }'; }
 rss_mib() { awk '/VmRSS/ { printf "%.1f", $2 / 1024 }' "/proc/$1/status"; }
 
 pids=()
@@ -105,20 +108,19 @@ sleep 20
 cpu0=()
 srv0=()
 for i in "${!names[@]}"; do
-  cpu0+=("$(ticks "${pids[$i]}")")
-  srv0+=("$([ -n "${servers[$i]}" ] && ticks "${servers[$i]}" || echo 0)")
+  cpu0+=("$(cpu_ms "${pids[$i]}")")
+  srv0+=("$([ -n "${servers[$i]}" ] && cpu_ms "${servers[$i]}" || echo 0)")
 done
 sleep "$seconds"
-hz=$(getconf CLK_TCK)
-printf '%s s side by side%s; CPU in 1/100 s ticks, resident set in MiB\n' "$seconds" \
+printf '%s s side by side%s; CPU in ms, resident set in MiB\n' "$seconds" \
   "$([ "$chart" -eq 1 ] && echo ", Welmor with both chart lines" || echo ", no chart")"
 printf '%-10s %8s %10s %8s   %s\n' program cpu wineserver rss exe
 base_cpu=
 base_rss=
 for i in "${!names[@]}"; do
-  cpu=$((($(ticks "${pids[$i]}") - cpu0[i]) * 100 / hz))
+  cpu=$(($(cpu_ms "${pids[$i]}") - cpu0[i]))
   srv=0
-  [ -n "${servers[$i]}" ] && srv=$((($(ticks "${servers[$i]}") - srv0[i]) * 100 / hz))
+  [ -n "${servers[$i]}" ] && srv=$(($(cpu_ms "${servers[$i]}") - srv0[i]))
   rss=$(rss_mib "${pids[$i]}")
   ratio=
   if [ "$i" -eq 0 ]; then
