@@ -41,40 +41,40 @@ volatile int64_t sink = 0;  // keeps the results alive
 
 int main() {
   Win32SystemProbes real;
-  ScopedSystemProbes installed(real.Sources());
+  Probes probes(real.Sources());
 
-  Measure("refresh tick: GetCpuUsage + 5 memory figures", 2000, [] {
-    int64_t sum = GetCpuUsage();
+  Measure("refresh tick: GetCpuUsage + 5 memory figures", 2000, [&probes] {
+    int64_t sum = probes.GetCpuUsage();
     for (uint32_t selector : {1u, 3u, 4u, 5u, 6u})
-      sum += static_cast<int64_t>(GetMemoryStatusValue(selector));
+      sum += static_cast<int64_t>(probes.GetMemoryStatusValue(selector));
     sink = sum;
   });
-  Measure("  GetCpuUsage alone", 2000, [] { sink = GetCpuUsage(); });
-  Measure("  GetMemoryStatusValue alone", 2000, [] { sink = static_cast<int64_t>(GetMemoryStatusValue(1)); });
+  Measure("  GetCpuUsage alone", 2000, [&probes] { sink = probes.GetCpuUsage(); });
+  Measure("  GetMemoryStatusValue alone", 2000, [&probes] { sink = static_cast<int64_t>(probes.GetMemoryStatusValue(1)); });
 
   std::size_t processes = 0;
   std::size_t listed = 0;
   Measure("process tooltip: snapshot + 2 working sets each", 300, [&] {
     ProcessList list;
-    GetProcessList(list);
+    probes.GetProcessList(list);
     processes = list.size();
     listed = 0;
     int64_t sum = 0;
     for (const ProcessEntry32& p : list) {
-      if (GetProcessWorkingSet(p.th32ProcessID) == -1) continue;
+      if (probes.GetProcessWorkingSet(p.th32ProcessID) == -1) continue;
       ++listed;
-      sum += GetProcessWorkingSet(p.th32ProcessID);
+      sum += probes.GetProcessWorkingSet(p.th32ProcessID);
     }
     sink = sum;
   });
   std::printf("  (%zu processes in the snapshot, %zu with a readable working set)\n", processes, listed);
-  Measure("  GetProcessList alone", 300, [] {
+  Measure("  GetProcessList alone", 300, [&probes] {
     ProcessList list;
-    GetProcessList(list);
+    probes.GetProcessList(list);
     sink = static_cast<int64_t>(list.size());
   });
   Measure("  GetProcessWorkingSet of this process", 2000,
-          [] { sink = GetProcessWorkingSet(GetCurrentProcessId()); });
+          [&probes] { sink = probes.GetProcessWorkingSet(GetCurrentProcessId()); });
   // For comparison: a snapshot of processes only, without the heap and module
   // lists that TH32CS_SNAPALL also collects.
   Measure("  raw snapshot, processes only (flags 2)", 300, [] {

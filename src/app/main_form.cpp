@@ -7,7 +7,6 @@
 
 #include "app/menu_images.hpp"
 #include "app/process_tooltip.hpp"
-#include "sysinfo/probes.hpp"
 #include "textutil/format.hpp"
 #include "winutil/drop_shadow.hpp"
 #include "winutil/window_helpers.hpp"
@@ -29,7 +28,10 @@ std::string Slice(const std::string& text, std::size_t from1, std::size_t count)
 }  // namespace
 
 TfrmMain::TfrmMain(Component* owner, MainFormServices services)
-    : Form(owner), services_(std::move(services)), alarms_(services_.soundPlayer) {
+    : Form(owner),
+      services_(std::move(services)),
+      probes_(services_.probes ? *services_.probes : noProbes_),
+      alarms_(services_.soundPlayer) {
   if (!services_.versionSource || !services_.makeSettingsStore || !services_.localTimeText) {
     throw std::invalid_argument("TfrmMain needs a version source, a settings store and a clock");
   }
@@ -57,7 +59,7 @@ TfrmMain::TfrmMain(Component* owner, MainFormServices services)
 }
 
 TfrmMain::~TfrmMain() {
-  SetCpuMessagePump(nullptr);
+  probes_.SetCpuMessagePump(nullptr);
   if (Application* app = App()) app->OnMessage = nullptr;
 }
 
@@ -144,7 +146,7 @@ void TfrmMain::BuildControls() {
 
 void TfrmMain::CreateParams(CreateParamsRec& params) {
   Form::CreateParams(params);
-  AddDropShadowOnXP(params);
+  AddDropShadowOnXP(params, probes_.GetOSVersionText());
 }
 
 void TfrmMain::FormCreate(Component&) {
@@ -159,10 +161,10 @@ void TfrmMain::FormCreate(Component&) {
   MakeToolWindow(*this, false);
   // The CPU sampler lets waiting messages run once per tick, so the menu and
   // the chart stay responsive during a refresh.
-  SetCpuMessagePump([app] {
+  probes_.SetCpuMessagePump([app] {
     if (app) app->ProcessMessages();
   });
-  if (Slice(GetOSVersionText(), 5, 4) != "NT 5") {
+  if (Slice(probes_.GetOSVersionText(), 5, 4) != "NT 5") {
     ShowMessageBox(*this,
                    appInfo_->ProductName() + " v" + appInfo_->FileMajorVer() + "." +
                        appInfo_->FileMinorVer() + kWrongSystemText,
@@ -188,7 +190,7 @@ void TfrmMain::FormShow(Component&) {
           Bars[i] = dynamic_cast<TQProgressBar*>(FindComponent("prg_" + std::to_string(i)));
         }
       },
-      [this] { CpuCount = GetProcessorCount(); },
+      [this] { CpuCount = probes_.GetProcessorCount(); },
       [this] { UpdateGraph(true); },
       [this] { ApplyLayout(); },
       [this] { store_->CheckSettingsVersion(); },
@@ -251,7 +253,7 @@ void TfrmMain::UpdateGraph(bool initial) {
 void TfrmMain::FormClose(Component&, CloseAction&) { store_->SaveSettings(false); }
 
 void TfrmMain::BuildDriveMenus() {
-  FixedDrives = Explode(" ", GetFixedDrives());
+  FixedDrives = Explode(" ", probes_.GetFixedDrives());
   FixedDrives.pop_back();  // the text ends with the delimiter
   using Handler = void (TfrmMain::*)(Component&);
   static const Handler kHandlers[kPanelCount] = {&TfrmMain::mnuHDDFree_1_Click, &TfrmMain::mnuHDDFree_2_Click,
@@ -276,12 +278,12 @@ void TfrmMain::trmTimer(Component&) {
   if (DriveMenusPending) BuildDriveMenus();
   const uint32_t interval = RefreshIntervalMs(S());
   if (trm->Interval() != interval) trm->SetInterval(interval);
-  CpuUsage = GetCpuUsage();
-  const int64_t availPhys = static_cast<int64_t>(GetMemoryStatusValue(1));
-  const int64_t freePct = static_cast<int64_t>(GetMemoryStatusValue(3));
-  const int64_t loadPct = static_cast<int64_t>(GetMemoryStatusValue(4));
-  const int64_t availSwap = static_cast<int64_t>(GetMemoryStatusValue(5));
-  const int64_t totalSwap = static_cast<int64_t>(GetMemoryStatusValue(6));
+  CpuUsage = probes_.GetCpuUsage();
+  const int64_t availPhys = static_cast<int64_t>(probes_.GetMemoryStatusValue(1));
+  const int64_t freePct = static_cast<int64_t>(probes_.GetMemoryStatusValue(3));
+  const int64_t loadPct = static_cast<int64_t>(probes_.GetMemoryStatusValue(4));
+  const int64_t availSwap = static_cast<int64_t>(probes_.GetMemoryStatusValue(5));
+  const int64_t totalSwap = static_cast<int64_t>(probes_.GetMemoryStatusValue(6));
   for (int k = 1; k <= kPanelCount; ++k) FillPanel(k, availPhys, freePct, loadPct, availSwap, totalSwap);
   alarms_.EvaluateAlarms(S(), CpuUsage, static_cast<uint64_t>(loadPct));
   if (txt_1->GetColor() != S().ColorBG) {
@@ -334,30 +336,30 @@ void TfrmMain::FillPanel(int k, int64_t availPhys, int64_t freePct, int64_t load
     case PanelContent::pcDiskFree: {
       const char letter = StoredCharAt(S().ContentHDDs, k, kDefaultContentHDDs);
       bar->SetPosition(0);
-      panel->SetCaption(std::string("Drive ") + letter + ": " + FormatByteSize(GetDriveFreeSpace(letter)));
+      panel->SetCaption(std::string("Drive ") + letter + ": " + FormatByteSize(probes_.GetDriveFreeSpace(letter)));
       break;
     }
     case PanelContent::pcUptime:
       bar->SetPosition(0);
-      panel->SetCaption("System Uptime: " + GetUptimeText());
+      panel->SetCaption("System Uptime: " + probes_.GetUptimeText());
       break;
   }
 }
 
 void TfrmMain::grTmrTimer(Component&) {
   gr->AddValue(1, CpuUsage);
-  gr->AddValue(2, 100 - static_cast<int64_t>(GetMemoryStatusValue(3)));
+  gr->AddValue(2, 100 - static_cast<int64_t>(probes_.GetMemoryStatusValue(3)));
 }
 
 void TfrmMain::PanelMouseMove(Control& sender, bool buildTooltip) {
   if (buildTooltip) {
     if (S().ShowProcesses) {
       ProcessList entries;
-      GetProcessList(entries);
+      probes_.GetProcessList(entries);
       std::vector<ProcessLine> lines;
       lines.reserve(entries.size());
       for (const ProcessEntry32& e : entries) lines.push_back({e.th32ProcessID, e.szExeFile});
-      sender.SetHint(BuildProcessTooltip(lines, [](uint32_t id) { return GetProcessWorkingSet(id); }));
+      sender.SetHint(BuildProcessTooltip(lines, [this](uint32_t id) { return probes_.GetProcessWorkingSet(id); }));
     }
     sender.SetShowHint(S().ShowProcesses);
   }

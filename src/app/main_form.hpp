@@ -16,6 +16,7 @@
 #include "controls/graph.hpp"
 #include "controls/progress_bar.hpp"
 #include "settings/settings_store.hpp"
+#include "sysinfo/probes.hpp"
 #include "toolkit/application.hpp"
 #include "toolkit/color_dialog.hpp"
 #include "toolkit/form.hpp"
@@ -31,9 +32,11 @@ namespace welmor {
 inline constexpr const char* kPanelStartCaption = "Gathering data ...";
 inline constexpr const char* kWrongSystemText = " works only on Win 2k / XP / 2K3 systems!";
 
-// What the window needs from the platform besides the toolkit, the probes
-// and the window helpers (which are installed globally).
+// What the window needs from the platform besides the toolkit, which it
+// reaches through its application.
 struct MainFormServices {
+  // The system figures; without them every figure reads as its failure value.
+  Probes* probes = nullptr;
   VersionSource* versionSource = nullptr;
   // Makes the program's settings store; the window hands it its own hooks.
   std::function<std::unique_ptr<SettingsStore>(SettingsHooks)> makeSettingsStore;
@@ -194,6 +197,8 @@ class TfrmMain : public Form {
   void PanelMouseMove(Control& sender, bool buildTooltip);
 
   MainFormServices services_;
+  Probes noProbes_;
+  Probes& probes_;
   std::unique_ptr<SettingsStore> store_;
   TAppInfo* appInfo_ = nullptr;
   AlarmMonitor alarms_{nullptr};

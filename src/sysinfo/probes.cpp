@@ -1,7 +1,6 @@
 #include "sysinfo/probes.hpp"
 
 #include <limits>
-#include <utility>
 
 #include "sysinfo/cpu_usage.hpp"
 #include "sysinfo/drives.hpp"
@@ -12,36 +11,8 @@
 
 namespace welmor {
 
-namespace {
-
-// Module state for the one user-interface thread.
-struct ProbeState {
-  SystemProbes sources;
-  CpuUsageSampler sampler;
-  std::function<void()> pump;
-};
-
-ProbeState& State() {
-  static ProbeState state;
-  return state;
-}
-
-}  // namespace
-
-SystemProbes InstallSystemProbes(const SystemProbes& probes) noexcept {
-  ProbeState& state = State();
-  const SystemProbes previous = state.sources;
-  state.sources = probes;
-  state.sampler = CpuUsageSampler();
-  return previous;
-}
-
-SystemProbes InstalledSystemProbes() noexcept { return State().sources; }
-
-void SetCpuMessagePump(std::function<void()> pump) noexcept { State().pump = std::move(pump); }
-
-uint64_t GetMemoryStatusValue(uint32_t selector) noexcept {
-  MemorySource* memory = State().sources.memory;
+uint64_t Probes::GetMemoryStatusValue(uint32_t selector) noexcept {
+  MemorySource* memory = sources_.memory;
   if (!memory || !IsMemorySelector(selector)) return 0;
   try {
     const std::optional<MemoryStatus> status = memory->Query();
@@ -53,29 +24,28 @@ uint64_t GetMemoryStatusValue(uint32_t selector) noexcept {
   }
 }
 
-int32_t GetCpuUsage() noexcept {
-  ProbeState& state = State();
-  if (!state.sources.cpu) return 0;
+int32_t Probes::GetCpuUsage() noexcept {
+  if (!sources_.cpu) return 0;
   int32_t usage = 0;
   try {
-    const std::optional<CpuReading> reading = state.sources.cpu->Read();
+    const std::optional<CpuReading> reading = sources_.cpu->Read();
     if (!reading) return 0;  // the previous reading stays the baseline, no messages run
-    usage = state.sampler.Next(*reading);
+    usage = sampler_.Next(*reading);
   } catch (...) {
     return 0;
   }
   try {
     // A copy, so that a pump that replaces itself does not destroy the
     // function while it runs.
-    if (std::function<void()> pump = state.pump) pump();
+    if (std::function<void()> pump = pump_) pump();
   } catch (...) {
     // A handler's failure is not the sampler's; the usage stands.
   }
   return usage;
 }
 
-int32_t GetProcessorCount() noexcept {
-  CpuReadings* cpu = State().sources.cpu;
+int32_t Probes::GetProcessorCount() noexcept {
+  CpuReadings* cpu = sources_.cpu;
   if (!cpu) return 1;
   try {
     const uint32_t count = cpu->ProcessorCount();
@@ -86,8 +56,8 @@ int32_t GetProcessorCount() noexcept {
   }
 }
 
-std::string GetOSVersionText() noexcept {
-  OsVersionSource* version = State().sources.version;
+std::string Probes::GetOSVersionText() noexcept {
+  OsVersionSource* version = sources_.version;
   if (!version) return {};
   try {
     const std::optional<OsVersionRecord> record = version->Query();
@@ -97,8 +67,8 @@ std::string GetOSVersionText() noexcept {
   }
 }
 
-std::string GetUptimeText() noexcept {
-  TickSource* ticks = State().sources.ticks;
+std::string Probes::GetUptimeText() noexcept {
+  TickSource* ticks = sources_.ticks;
   try {
     return FormatUptime(ticks ? ticks->TickCount() : 0);
   } catch (...) {
@@ -106,8 +76,8 @@ std::string GetUptimeText() noexcept {
   }
 }
 
-std::string GetFixedDrives() noexcept {
-  DriveSource* drives = State().sources.drives;
+std::string Probes::GetFixedDrives() noexcept {
+  DriveSource* drives = sources_.drives;
   if (!drives) return {};
   try {
     return FixedDrivesText(*drives);
@@ -116,8 +86,8 @@ std::string GetFixedDrives() noexcept {
   }
 }
 
-int64_t GetDriveFreeSpace(char letter) noexcept {
-  DriveSource* drives = State().sources.drives;
+int64_t Probes::GetDriveFreeSpace(char letter) noexcept {
+  DriveSource* drives = sources_.drives;
   if (!drives) return -1;
   try {
     return DriveFreeBytes(*drives, letter);
@@ -126,8 +96,8 @@ int64_t GetDriveFreeSpace(char letter) noexcept {
   }
 }
 
-void GetProcessList(ProcessList& list) noexcept {
-  ProcessSource* processes = State().sources.processes;
+void Probes::GetProcessList(ProcessList& list) noexcept {
+  ProcessSource* processes = sources_.processes;
   if (!processes) return;
   try {
     const ProcessList taken = processes->Snapshot();
@@ -138,8 +108,8 @@ void GetProcessList(ProcessList& list) noexcept {
   }
 }
 
-int64_t GetProcessWorkingSet(uint32_t processId) noexcept {
-  ProcessSource* processes = State().sources.processes;
+int64_t Probes::GetProcessWorkingSet(uint32_t processId) noexcept {
+  ProcessSource* processes = sources_.processes;
   if (!processes) return -1;
   try {
     const std::optional<uint64_t> size = processes->WorkingSetSize(processId);

@@ -1,6 +1,5 @@
 #include "windows/about_form.hpp"
 
-#include "sysinfo/probes.hpp"
 #include "windows/about_links.hpp"
 #include "windows/contact.hpp"
 #include "windows/secondary_window.hpp"
@@ -17,8 +16,8 @@ const Font kSmallFont{"Microsoft Sans Serif", -9, 0, 0};
 }  // namespace
 
 TfrmAbout::TfrmAbout(Component* owner, const TAppInfo& appInfo, const Control& background,
-                     AboutPlatform& platform)
-    : Form(owner), appInfo_(appInfo), background_(background), platform_(platform) {
+                     AboutPlatform& platform, Probes& probes)
+    : Form(owner), appInfo_(appInfo), background_(background), platform_(platform), probes_(probes) {
   SetName("frmAbout");
   BuildControls();
   OnShow = [this](Component& s) { FormShow(s); };
@@ -93,7 +92,7 @@ void TfrmAbout::BuildControls() {
 
 void TfrmAbout::CreateParams(CreateParamsRec& params) {
   Form::CreateParams(params);
-  AddDropShadowOnXP(params);
+  AddDropShadowOnXP(params, probes_.GetOSVersionText());
 }
 
 void TfrmAbout::FormShow(Component&) {
@@ -132,7 +131,7 @@ void TfrmAbout::txtWebClick(Component&) { platform_.Open(WebLinkTarget(kMakerWeb
 
 void TfrmAbout::txtEmailClick(Component&) {
   platform_.Open(
-      EmailLinkTarget(kMakerEmail, appInfo_.ProductName(), appInfo_.FileNiceVersion(), GetOSVersionText()));
+      EmailLinkTarget(kMakerEmail, appInfo_.ProductName(), appInfo_.FileNiceVersion(), probes_.GetOSVersionText()));
 }
 
 }  // namespace welmor

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "sysinfo/probes.hpp"
 #include "toolkit/bevel.hpp"
 #include "toolkit/form.hpp"
 #include "toolkit/label.hpp"
@@ -22,9 +23,10 @@ inline constexpr int32_t kAboutClientHeight = 179;
 
 class TfrmAbout : public Form {
  public:
-  // appInfo, background and platform outlive the window; the version texts
-  // and the colour are read at every showing.
-  TfrmAbout(Component* owner, const TAppInfo& appInfo, const Control& background, AboutPlatform& platform);
+  // appInfo, background, platform and probes outlive the window; the version
+  // texts and the colour are read at every showing.
+  TfrmAbout(Component* owner, const TAppInfo& appInfo, const Control& background, AboutPlatform& platform,
+            Probes& probes);
 
   void CreateParams(CreateParamsRec& params) override;
 
@@ -62,6 +64,7 @@ class TfrmAbout : public Form {
   const TAppInfo& appInfo_;
   const Control& background_;
   AboutPlatform& platform_;
+  Probes& probes_;
 };
 
 }  // namespace welmor

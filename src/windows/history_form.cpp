@@ -13,8 +13,9 @@ constexpr uint16_t kVkEscape = 27;
 
 }  // namespace
 
-TfrmHistory::TfrmHistory(Component* owner, const TAppInfo& appInfo, const Control& background)
-    : Form(owner), appInfo_(appInfo), background_(background) {
+TfrmHistory::TfrmHistory(Component* owner, const TAppInfo& appInfo, const Control& background,
+                         Probes& probes)
+    : Form(owner), appInfo_(appInfo), background_(background), probes_(probes) {
   SetName("frmHistory");
   BuildControls();
   OnShow = [this](Component& s) { FormShow(s); };
@@ -70,7 +71,7 @@ void TfrmHistory::BuildControls() {
 
 void TfrmHistory::CreateParams(CreateParamsRec& params) {
   Form::CreateParams(params);
-  AddDropShadowOnXP(params);
+  AddDropShadowOnXP(params, probes_.GetOSVersionText());
 }
 
 void TfrmHistory::FormShow(Component&) {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "sysinfo/probes.hpp"
 #include "toolkit/bevel.hpp"
 #include "toolkit/form.hpp"
 #include "toolkit/label.hpp"
@@ -22,8 +23,8 @@ inline constexpr int32_t kHistoryClientHeight = 366;
 class TfrmHistory : public Form {
  public:
   // appInfo gives the version texts and background the colour to take, both
-  // read afresh at every showing; both outlive the window.
-  TfrmHistory(Component* owner, const TAppInfo& appInfo, const Control& background);
+  // read afresh at every showing; both, and probes, outlive the window.
+  TfrmHistory(Component* owner, const TAppInfo& appInfo, const Control& background, Probes& probes);
 
   void CreateParams(CreateParamsRec& params) override;
 
@@ -45,6 +46,7 @@ class TfrmHistory : public Form {
 
   const TAppInfo& appInfo_;
   const Control& background_;
+  Probes& probes_;
 };
 
 }  // namespace welmor

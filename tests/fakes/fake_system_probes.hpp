@@ -1,13 +1,13 @@
 #pragma once
 // Fake platform sources for everything in sysinfo/probes.hpp. Each fake
 // answers from public fields and counts its calls; FakeSystemProbes bundles
-// one of each for tests that drive the plain probe functions:
+// one of each for tests that drive the probes:
 //
 //   FakeSystemProbes fakes;
 //   fakes.memory.status.dwMemoryLoad = 40;
 //   fakes.cpu.SetSteadyUsage(25);
-//   ScopedSystemProbes installed(fakes.Sources());
-//   ... GetMemoryStatusValue(4) == 40, GetCpuUsage() == 0 then 25 ...
+//   Probes probes(fakes.Sources());
+//   ... probes.GetMemoryStatusValue(4) == 40, probes.GetCpuUsage() == 0 then 25 ...
 
 #include <cstring>
 #include <deque>

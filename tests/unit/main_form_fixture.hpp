@@ -39,7 +39,6 @@ class MainFormTest : public ::testing::Test {
     drives.Add('D', 5);
     drives.Add('E', kDriveFixed, 1024);
     ticks.ticks = 90061000;
-    probes.emplace(SystemProbes{&memory, &cpu, &os, &ticks, &drives, &processes});
   }
 
   // Settings as a running version left them: every start value.
@@ -48,6 +47,7 @@ class MainFormTest : public ::testing::Test {
   void Start() {
     app = std::make_unique<Application>(backend);
     MainFormServices services;
+    services.probes = &probes;
     services.versionSource = &version;
     services.makeSettingsStore = [this](SettingsHooks hooks) {
       return std::make_unique<SettingsStore>(registry.Factory(), std::move(hooks));
@@ -85,7 +85,7 @@ class MainFormTest : public ::testing::Test {
   FakeMagnetPlatform magnet;
   FakeAboutPlatform aboutPlatform;
   std::string clockText = "12:34:56";
-  std::optional<ScopedSystemProbes> probes;
+  Probes probes{SystemProbes{&memory, &cpu, &os, &ticks, &drives, &processes}};
   HeadlessBackend backend;
   HeadlessWindows& windows = backend.windows;
   std::unique_ptr<Application> app;

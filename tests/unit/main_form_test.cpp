@@ -382,6 +382,7 @@ TEST_F(MainFormTest, EveryNt5SystemStartsAndOnlyXpGetsTheShadow) {
     HeadlessBackend localBackend;
     Application localApp(localBackend);
     MainFormServices services;
+    services.probes = &probes;
     services.versionSource = &version;
     MemoryRegistry localRegistry;
     localRegistry.PutString(kSettingsKeyPath, "Version", "3.9.5.15");

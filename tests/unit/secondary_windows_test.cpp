@@ -50,7 +50,7 @@ class SecondaryWindowsTest : public testenv::MainFormTest {
 };
 
 TEST_F(SecondaryWindowsTest, HistoryShowsTheLogInTheWidgetsColoursCentredOnTheScreen) {
-  TfrmHistory history(form, *info, *background);
+  TfrmHistory history(form, *info, *background, probes);
   history.ShowForm();
   // 291 x 366 inside the 2-pixel frame, centred on the 1024 x 768 screen.
   EXPECT_EQ(history.BoundsRect(), (Rect{364, 199, 659, 569}));
@@ -71,7 +71,7 @@ TEST_F(SecondaryWindowsTest, HistoryShowsTheLogInTheWidgetsColoursCentredOnTheSc
 
 TEST_F(SecondaryWindowsTest, HistoryWithEmptyVersionTextsShowsTheFixedPiecesOnly) {
   EmptyVersionTexts();
-  TfrmHistory history(form, *info, *background);
+  TfrmHistory history(form, *info, *background, probes);
   history.ShowForm();
   EXPECT_EQ(history.txt_Title->Caption(), " History:");
   EXPECT_EQ(history.txt_Date->Caption(), " v. (Build: .)");
@@ -79,7 +79,7 @@ TEST_F(SecondaryWindowsTest, HistoryWithEmptyVersionTextsShowsTheFixedPiecesOnly
 }
 
 TEST_F(SecondaryWindowsTest, HistoryClosesOnEscapeFromTheEditBoxOrTheWindowAndRebuildsTheLog) {
-  TfrmHistory history(form, *info, *background);
+  TfrmHistory history(form, *info, *background, probes);
   for (Control* target : {static_cast<Control*>(history.txt_History), static_cast<Control*>(&history)}) {
     SCOPED_TRACE(target->Name());
     history.ShowForm();
@@ -97,7 +97,7 @@ TEST_F(SecondaryWindowsTest, HistoryClosesOnEscapeFromTheEditBoxOrTheWindowAndRe
 }
 
 TEST_F(SecondaryWindowsTest, TheTitleAndTheBarePanelDragTheHistoryWindow) {
-  TfrmHistory history(form, *info, *background);
+  TfrmHistory history(form, *info, *background, probes);
   history.ShowForm();
   const std::string move = "Move " + HandleText(history.Handle());
   for (Control* control :
@@ -118,8 +118,8 @@ TEST_F(SecondaryWindowsTest, OnlyXPGivesTheWindowsTheShadowClassStyle) {
   } cases[] = {{0, false}, {1, true}, {2, false}};
   for (const auto& c : cases) {
     os.Set(5, c.minor, 2600, kPlatformWin32Nt, "");
-    TfrmHistory history(form, *info, *background);
-    TfrmAbout about(form, *info, *background, platform);
+    TfrmHistory history(form, *info, *background, probes);
+    TfrmAbout about(form, *info, *background, platform, probes);
     for (Form* form : {static_cast<Form*>(&history), static_cast<Form*>(&about)}) {
       CreateParamsRec params;
       form->CreateParams(params);
@@ -129,7 +129,7 @@ TEST_F(SecondaryWindowsTest, OnlyXPGivesTheWindowsTheShadowClassStyle) {
 }
 
 TEST_F(SecondaryWindowsTest, AboutShowsNameVersionDescriptionDateAndContacts) {
-  TfrmAbout about(form, *info, *background, platform);
+  TfrmAbout about(form, *info, *background, platform, probes);
   about.ShowForm();
   EXPECT_EQ(about.BoundsRect(), (Rect{364, 292, 659, 475}));  // 291 x 179 inside the frame
   EXPECT_EQ(about.pnl_Main->GetColor(), kMint);
@@ -151,7 +151,7 @@ TEST_F(SecondaryWindowsTest, AboutShowsNameVersionDescriptionDateAndContacts) {
 
 TEST_F(SecondaryWindowsTest, AboutWithEmptyVersionTextsLeavesNameAndDescriptionEmpty) {
   EmptyVersionTexts();
-  TfrmAbout about(form, *info, *background, platform);
+  TfrmAbout about(form, *info, *background, platform, probes);
   about.ShowForm();
   EXPECT_EQ(about.txt_Name->Caption(), "");
   EXPECT_EQ(about.txt_Description->Caption(), "");
@@ -159,7 +159,7 @@ TEST_F(SecondaryWindowsTest, AboutWithEmptyVersionTextsLeavesNameAndDescriptionE
 }
 
 TEST_F(SecondaryWindowsTest, AboutLinksShowTheHandAndOpenTheirTargets) {
-  TfrmAbout about(form, *info, *background, platform);
+  TfrmAbout about(form, *info, *background, platform, probes);
   about.ShowForm();
   for (Label* link : {about.txtWeb, about.txtEmail}) {
     link->MouseEntered();

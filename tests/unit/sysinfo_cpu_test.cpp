@@ -86,18 +86,17 @@ TEST(CpuUsageSampler, ImpossibleReadingsStayDefined) {
 
 class CpuProbe : public ::testing::Test {
  protected:
-  void TearDown() override { SetCpuMessagePump(nullptr); }
   FakeSystemProbes fakes_;
-  ScopedSystemProbes installed_{fakes_.Sources()};
+  Probes probes_{fakes_.Sources()};
 };
 
 TEST_F(CpuProbe, FailedReadingKeepsTheEarlierBaseline) {
   fakes_.cpu.Push(10 * kSecond, kStart);
   fakes_.cpu.PushFailure();
   fakes_.cpu.Push(10 * kSecond + 2 * kSecond, kStart + 4 * kSecond);
-  EXPECT_EQ(GetCpuUsage(), 0);
-  EXPECT_EQ(GetCpuUsage(), 0);   // failed: nothing measured, nothing stored
-  EXPECT_EQ(GetCpuUsage(), 50);  // 2 s idle over the 4 s since the first reading
+  EXPECT_EQ(probes_.GetCpuUsage(), 0);
+  EXPECT_EQ(probes_.GetCpuUsage(), 0);   // failed: nothing measured, nothing stored
+  EXPECT_EQ(probes_.GetCpuUsage(), 50);  // 2 s idle over the 4 s since the first reading
   EXPECT_EQ(fakes_.cpu.reads, 3);
 }
 
@@ -105,22 +104,22 @@ TEST_F(CpuProbe, FailureBeforeAnyReadingLeavesNoBaseline) {
   fakes_.cpu.PushFailure();
   fakes_.cpu.Push(10 * kSecond, kStart);
   fakes_.cpu.Push(10 * kSecond, kStart + kSecond);
-  EXPECT_EQ(GetCpuUsage(), 0);
-  EXPECT_EQ(GetCpuUsage(), 0);
-  EXPECT_EQ(GetCpuUsage(), 100);
+  EXPECT_EQ(probes_.GetCpuUsage(), 0);
+  EXPECT_EQ(probes_.GetCpuUsage(), 0);
+  EXPECT_EQ(probes_.GetCpuUsage(), 100);
 }
 
 TEST_F(CpuProbe, MessagesRunOnceAfterASuccessfulReadingOnly) {
   int pumped = 0;
-  SetCpuMessagePump([&] { ++pumped; });
+  probes_.SetCpuMessagePump([&] { ++pumped; });
   fakes_.cpu.Push(10 * kSecond, kStart);
   fakes_.cpu.PushFailure();
   fakes_.cpu.Push(10 * kSecond, kStart + kSecond);
-  GetCpuUsage();
+  probes_.GetCpuUsage();
   EXPECT_EQ(pumped, 1);
-  GetCpuUsage();
+  probes_.GetCpuUsage();
   EXPECT_EQ(pumped, 1);
-  GetCpuUsage();
+  probes_.GetCpuUsage();
   EXPECT_EQ(pumped, 2);
 }
 
@@ -130,13 +129,13 @@ TEST_F(CpuProbe, AHandlerRunByThePumpSeesTheNewBaseline) {
   fakes_.cpu.Push(10 * kSecond, kStart);
   fakes_.cpu.Push(10 * kSecond, kStart + kSecond);                // outer: fully busy
   fakes_.cpu.Push(10 * kSecond + kSecond, kStart + 2 * kSecond);  // inner: fully idle
-  EXPECT_EQ(GetCpuUsage(), 0);
+  EXPECT_EQ(probes_.GetCpuUsage(), 0);
   int32_t inner = -100;
-  SetCpuMessagePump([&] {
-    SetCpuMessagePump(nullptr);  // replacing the pump from inside it is allowed
-    inner = GetCpuUsage();
+  probes_.SetCpuMessagePump([&] {
+    probes_.SetCpuMessagePump(nullptr);  // replacing the pump from inside it is allowed
+    inner = probes_.GetCpuUsage();
   });
-  EXPECT_EQ(GetCpuUsage(), 100);
+  EXPECT_EQ(probes_.GetCpuUsage(), 100);
   EXPECT_EQ(inner, 0);
 }
 
@@ -147,41 +146,36 @@ TEST_F(CpuProbe, NothingEscapesFromSourceOrPump) {
   } throwing;
   SystemProbes probes = fakes_.Sources();
   probes.cpu = &throwing;
-  {
-    ScopedSystemProbes inner(probes);
-    EXPECT_EQ(GetCpuUsage(), 0);
-    EXPECT_EQ(GetProcessorCount(), 1);
-  }
+  Probes failing(probes);
+  EXPECT_EQ(failing.GetCpuUsage(), 0);
+  EXPECT_EQ(failing.GetProcessorCount(), 1);
   fakes_.cpu.SetSteadyUsage(30);
-  SetCpuMessagePump([] { throw std::runtime_error("handler failed"); });
-  EXPECT_EQ(GetCpuUsage(), 0);
-  EXPECT_EQ(GetCpuUsage(), 30);
+  probes_.SetCpuMessagePump([] { throw std::runtime_error("handler failed"); });
+  EXPECT_EQ(probes_.GetCpuUsage(), 0);
+  EXPECT_EQ(probes_.GetCpuUsage(), 30);
 }
 
-TEST_F(CpuProbe, InstallingSourcesStartsWithoutBaseline) {
+TEST_F(CpuProbe, EachSetOfSourcesKeepsItsOwnBaseline) {
   fakes_.cpu.SetSteadyUsage(40);
-  EXPECT_EQ(GetCpuUsage(), 0);
-  EXPECT_EQ(GetCpuUsage(), 40);
+  EXPECT_EQ(probes_.GetCpuUsage(), 0);
+  EXPECT_EQ(probes_.GetCpuUsage(), 40);
   FakeSystemProbes other;
   other.cpu.SetSteadyUsage(70, 2);
-  {
-    ScopedSystemProbes inner(other.Sources());
-    EXPECT_EQ(GetCpuUsage(), 0);
-    EXPECT_EQ(GetCpuUsage(), 70);
-  }
-  // Back on the first source: its old baseline is gone as well.
-  EXPECT_EQ(GetCpuUsage(), 0);
-  EXPECT_EQ(GetCpuUsage(), 40);
+  Probes second(other.Sources());
+  EXPECT_EQ(second.GetCpuUsage(), 0);
+  EXPECT_EQ(second.GetCpuUsage(), 70);
+  // The first one's readings never mixed with the second's.
+  EXPECT_EQ(probes_.GetCpuUsage(), 40);
 }
 
 TEST_F(CpuProbe, ProcessorCountFallsBackToOne) {
   fakes_.cpu.processorCount = 2;
-  EXPECT_EQ(GetProcessorCount(), 2);
+  EXPECT_EQ(probes_.GetProcessorCount(), 2);
   fakes_.cpu.processorCount = 0;
-  EXPECT_EQ(GetProcessorCount(), 1);
-  ScopedSystemProbes none{SystemProbes{}};
-  EXPECT_EQ(GetProcessorCount(), 1);
-  EXPECT_EQ(GetCpuUsage(), 0);
+  EXPECT_EQ(probes_.GetProcessorCount(), 1);
+  Probes none;
+  EXPECT_EQ(none.GetProcessorCount(), 1);
+  EXPECT_EQ(none.GetCpuUsage(), 0);
 }
 
 }  // namespace

@@ -19,13 +19,13 @@ constexpr uint32_t kRamDisk = 6;
 class DriveProbes : public ::testing::Test {
  protected:
   FakeSystemProbes fakes_;
-  ScopedSystemProbes installed_{fakes_.Sources()};
+  Probes probes_{fakes_.Sources()};
 };
 
 TEST_F(DriveProbes, FloppyAndOneHardDisk) {
   fakes_.drives.Add('A', kRemovable);
   fakes_.drives.Add('C', kDriveFixed);
-  EXPECT_EQ(GetFixedDrives(), "C: ");
+  EXPECT_EQ(probes_.GetFixedDrives(), "C: ");
   // Each drive was asked by its root, in letter order.
   EXPECT_EQ(fakes_.drives.rootsAsked, (std::vector<std::string>{"A:\\", "C:\\"}));
 }
@@ -37,20 +37,20 @@ TEST_F(DriveProbes, OnlyFixedDisksInLetterOrder) {
   fakes_.drives.Add('C', kDriveFixed);
   fakes_.drives.Add('N', kRemote);
   fakes_.drives.Add('R', kRamDisk);
-  const std::string text = GetFixedDrives();
+  const std::string text = probes_.GetFixedDrives();
   EXPECT_EQ(text, "C: D: Z: ");
   // The drive menus split the list at spaces: one part per drive and an
   // unused empty one.
   EXPECT_EQ(Explode(" ", text), (std::vector<std::string>{"C:", "D:", "Z:", ""}));
   // Built afresh each time.
   fakes_.drives.drives.erase('D');
-  EXPECT_EQ(GetFixedDrives(), "C: Z: ");
+  EXPECT_EQ(probes_.GetFixedDrives(), "C: Z: ");
 }
 
 TEST_F(DriveProbes, NoFixedDiskGivesTheEmptyText) {
-  EXPECT_EQ(GetFixedDrives(), "");
+  EXPECT_EQ(probes_.GetFixedDrives(), "");
   fakes_.drives.Add('A', kRemovable);
-  EXPECT_EQ(GetFixedDrives(), "");
+  EXPECT_EQ(probes_.GetFixedDrives(), "");
 }
 
 TEST_F(DriveProbes, FreeSpaceInBytesOrMinusOne) {
@@ -59,12 +59,12 @@ TEST_F(DriveProbes, FreeSpaceInBytesOrMinusOne) {
   fakes_.drives.Add('D', kDriveFixed, 0);
   fakes_.drives.Add('E', kCdRom);  // no medium
   fakes_.drives.Add('F', kDriveFixed, UINT64_MAX);
-  EXPECT_EQ(GetDriveFreeSpace('C'), static_cast<int64_t>(big));
-  EXPECT_EQ(GetDriveFreeSpace('D'), 0);
-  EXPECT_EQ(GetDriveFreeSpace('E'), -1);
-  EXPECT_EQ(GetDriveFreeSpace('Q'), -1);  // no such drive
-  EXPECT_EQ(GetDriveFreeSpace('F'), INT64_MAX);
-  EXPECT_EQ(FormatByteSize(GetDriveFreeSpace('E')), "-1 Byte(s)");
+  EXPECT_EQ(probes_.GetDriveFreeSpace('C'), static_cast<int64_t>(big));
+  EXPECT_EQ(probes_.GetDriveFreeSpace('D'), 0);
+  EXPECT_EQ(probes_.GetDriveFreeSpace('E'), -1);
+  EXPECT_EQ(probes_.GetDriveFreeSpace('Q'), -1);  // no such drive
+  EXPECT_EQ(probes_.GetDriveFreeSpace('F'), INT64_MAX);
+  EXPECT_EQ(FormatByteSize(probes_.GetDriveFreeSpace('E')), "-1 Byte(s)");
 }
 
 TEST(DriveProbesWithoutSource, AnswerTheirFailureValues) {
@@ -75,14 +75,14 @@ TEST(DriveProbesWithoutSource, AnswerTheirFailureValues) {
   } throwing;
   SystemProbes probes;
   {
-    ScopedSystemProbes none(probes);
-    EXPECT_EQ(GetFixedDrives(), "");
-    EXPECT_EQ(GetDriveFreeSpace('C'), -1);
+    Probes none(probes);
+    EXPECT_EQ(none.GetFixedDrives(), "");
+    EXPECT_EQ(none.GetDriveFreeSpace('C'), -1);
   }
   probes.drives = &throwing;
-  ScopedSystemProbes installed(probes);
-  EXPECT_EQ(GetFixedDrives(), "");
-  EXPECT_EQ(GetDriveFreeSpace('C'), -1);
+  Probes installed(probes);
+  EXPECT_EQ(installed.GetFixedDrives(), "");
+  EXPECT_EQ(installed.GetDriveFreeSpace('C'), -1);
 }
 
 }  // namespace

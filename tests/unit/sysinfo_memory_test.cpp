@@ -57,24 +57,24 @@ TEST(MemoryStatusValue, FreeAndLoadedPercentAtTheEnds) {
 class MemoryProbe : public ::testing::Test {
  protected:
   FakeSystemProbes fakes_;
-  ScopedSystemProbes installed_{fakes_.Sources()};
+  Probes probes_{fakes_.Sources()};
 };
 
 TEST_F(MemoryProbe, QueriesAfreshOnEveryCall) {
   fakes_.memory.status = DistinctStatus();
-  EXPECT_EQ(GetMemoryStatusValue(4), 37u);
+  EXPECT_EQ(probes_.GetMemoryStatusValue(4), 37u);
   fakes_.memory.status.dwMemoryLoad = 80;
-  EXPECT_EQ(GetMemoryStatusValue(4), 80u);
-  EXPECT_EQ(GetMemoryStatusValue(3), 20u);
-  EXPECT_EQ(GetMemoryStatusValue(2), 16 * kGiB + 1);
+  EXPECT_EQ(probes_.GetMemoryStatusValue(4), 80u);
+  EXPECT_EQ(probes_.GetMemoryStatusValue(3), 20u);
+  EXPECT_EQ(probes_.GetMemoryStatusValue(2), 16 * kGiB + 1);
   EXPECT_EQ(fakes_.memory.queries, 4);
 }
 
 TEST_F(MemoryProbe, UnknownSelectorsAskNothing) {
   fakes_.memory.status = DistinctStatus();
-  EXPECT_EQ(GetMemoryStatusValue(0), 0u);
-  EXPECT_EQ(GetMemoryStatusValue(9), 0u);
-  EXPECT_EQ(GetMemoryStatusValue(UINT32_MAX), 0u);
+  EXPECT_EQ(probes_.GetMemoryStatusValue(0), 0u);
+  EXPECT_EQ(probes_.GetMemoryStatusValue(9), 0u);
+  EXPECT_EQ(probes_.GetMemoryStatusValue(UINT32_MAX), 0u);
   EXPECT_EQ(fakes_.memory.queries, 0);
 }
 
@@ -82,14 +82,14 @@ TEST_F(MemoryProbe, RefusedQueryGivesZeroForEverySelector) {
   fakes_.memory.status = DistinctStatus();
   fakes_.memory.fails = true;
   for (uint32_t selector = 1; selector <= 8; ++selector) {
-    EXPECT_EQ(GetMemoryStatusValue(selector), 0u) << selector;
+    EXPECT_EQ(probes_.GetMemoryStatusValue(selector), 0u) << selector;
   }
 }
 
 TEST(MemoryProbeWithoutSource, AnswersZero) {
-  ScopedSystemProbes none{SystemProbes{}};
-  EXPECT_EQ(GetMemoryStatusValue(2), 0u);
-  EXPECT_EQ(GetMemoryStatusValue(3), 0u);
+  Probes none{SystemProbes{}};
+  EXPECT_EQ(none.GetMemoryStatusValue(2), 0u);
+  EXPECT_EQ(none.GetMemoryStatusValue(3), 0u);
 }
 
 }  // namespace

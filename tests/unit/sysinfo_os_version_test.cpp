@@ -66,25 +66,25 @@ TEST(OSVersionText, BuildKeepsItsLow16Bits) {
 
 TEST(OSVersionProbe, EmptyWhenTheVersionCannotBeRead) {
   FakeSystemProbes fakes;
-  ScopedSystemProbes installed(fakes.Sources());
+  Probes installed(fakes.Sources());
   fakes.version.Set(5, 0, 2195, kPlatformWin32Nt, "Service Pack 4");
-  EXPECT_EQ(GetOSVersionText(), "Win NT 5 (Build: 2195 Service Pack 4)");
+  EXPECT_EQ(installed.GetOSVersionText(), "Win NT 5 (Build: 2195 Service Pack 4)");
   fakes.version.fails = true;
-  EXPECT_EQ(GetOSVersionText(), "");
-  ScopedSystemProbes none{SystemProbes{}};
-  EXPECT_EQ(GetOSVersionText(), "");
+  EXPECT_EQ(installed.GetOSVersionText(), "");
+  Probes none{SystemProbes{}};
+  EXPECT_EQ(none.GetOSVersionText(), "");
 }
 
 TEST(UptimeProbe, FormatsTheTickCount) {
   FakeSystemProbes fakes;
-  ScopedSystemProbes installed(fakes.Sources());
+  Probes installed(fakes.Sources());
   fakes.ticks.ticks = 90'061'000;
-  EXPECT_EQ(GetUptimeText(), "1:1:1:1");
+  EXPECT_EQ(installed.GetUptimeText(), "1:1:1:1");
   fakes.ticks.ticks = 999;
-  EXPECT_EQ(GetUptimeText(), "0:0:0:0");
+  EXPECT_EQ(installed.GetUptimeText(), "0:0:0:0");
   // Just before the count wraps after 49.7 days.
   fakes.ticks.ticks = UINT32_MAX;
-  EXPECT_EQ(GetUptimeText(), "49:17:2:47");
+  EXPECT_EQ(installed.GetUptimeText(), "49:17:2:47");
 }
 
 }  // namespace

@@ -19,12 +19,12 @@ class ProcessProbes : public ::testing::Test {
     fakes_.processes.Add(88, "big.exe", (uint64_t{5} << 30) + 7);
   }
   FakeSystemProbes fakes_;
-  ScopedSystemProbes installed_{fakes_.Sources()};
+  Probes probes_{fakes_.Sources()};
 };
 
 TEST_F(ProcessProbes, ListHoldsEveryProcessInSnapshotOrder) {
   ProcessList list;
-  GetProcessList(list);
+  probes_.GetProcessList(list);
   ASSERT_EQ(list.size(), 4u);
   EXPECT_EQ(list[0].th32ProcessID, 0u);
   EXPECT_STREQ(list[0].szExeFile, "[System Process]");
@@ -38,22 +38,22 @@ TEST_F(ProcessProbes, ListHoldsEveryProcessInSnapshotOrder) {
 TEST_F(ProcessProbes, ListIsAppendedToAndKeptWhenNoSnapshot) {
   ProcessList list(1);
   list[0].th32ProcessID = 777;
-  GetProcessList(list);
+  probes_.GetProcessList(list);
   ASSERT_EQ(list.size(), 5u);
   EXPECT_EQ(list[0].th32ProcessID, 777u);
   EXPECT_EQ(list[1].th32ProcessID, 0u);
 
   fakes_.processes.snapshotFails = true;
   ProcessList empty;
-  GetProcessList(empty);
+  probes_.GetProcessList(empty);
   EXPECT_TRUE(empty.empty());
 }
 
 TEST_F(ProcessProbes, WorkingSetInBytesOrMinusOne) {
-  EXPECT_EQ(GetProcessWorkingSet(1234), 6 << 20);
-  EXPECT_EQ(GetProcessWorkingSet(88), (int64_t{5} << 30) + 7);  // beyond 32 bits, whole
-  EXPECT_EQ(GetProcessWorkingSet(4), -1);                       // may not be opened
-  EXPECT_EQ(GetProcessWorkingSet(999999), -1);                  // gone
+  EXPECT_EQ(probes_.GetProcessWorkingSet(1234), 6 << 20);
+  EXPECT_EQ(probes_.GetProcessWorkingSet(88), (int64_t{5} << 30) + 7);  // beyond 32 bits, whole
+  EXPECT_EQ(probes_.GetProcessWorkingSet(4), -1);                       // may not be opened
+  EXPECT_EQ(probes_.GetProcessWorkingSet(999999), -1);                  // gone
 }
 
 TEST(ProcessProbesWithoutSource, AnswerTheirFailureValues) {
@@ -64,36 +64,16 @@ TEST(ProcessProbesWithoutSource, AnswerTheirFailureValues) {
   SystemProbes probes;
   ProcessList list(2);
   {
-    ScopedSystemProbes none(probes);
-    GetProcessList(list);
+    Probes none(probes);
+    none.GetProcessList(list);
     EXPECT_EQ(list.size(), 2u);
-    EXPECT_EQ(GetProcessWorkingSet(1), -1);
+    EXPECT_EQ(none.GetProcessWorkingSet(1), -1);
   }
   probes.processes = &failing;
-  ScopedSystemProbes installed(probes);
-  GetProcessList(list);
+  Probes installed(probes);
+  installed.GetProcessList(list);
   EXPECT_EQ(list.size(), 2u);
-  EXPECT_EQ(GetProcessWorkingSet(1), -1);
-}
-
-TEST(ProbeInstallation, GuardsNestAndPutThePreviousSetBack) {
-  FakeSystemProbes outer;
-  FakeSystemProbes inner;
-  outer.ticks.ticks = 1000;
-  inner.ticks.ticks = 2000;
-  const SystemProbes before = InstalledSystemProbes();
-  {
-    ScopedSystemProbes a(outer.Sources());
-    EXPECT_EQ(InstalledSystemProbes().ticks, &outer.ticks);
-    EXPECT_EQ(GetUptimeText(), "0:0:0:1");
-    {
-      ScopedSystemProbes b(inner.Sources());
-      EXPECT_EQ(GetUptimeText(), "0:0:0:2");
-    }
-    EXPECT_EQ(GetUptimeText(), "0:0:0:1");
-  }
-  EXPECT_EQ(InstalledSystemProbes().ticks, before.ticks);
-  EXPECT_EQ(InstalledSystemProbes().processes, before.processes);
+  EXPECT_EQ(installed.GetProcessWorkingSet(1), -1);
 }
 
 }  // namespace

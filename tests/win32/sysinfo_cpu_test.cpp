@@ -29,11 +29,11 @@ struct Sample {
 
 // One second measured by the probe and by /proc/stat side by side; the
 // probe must already hold a baseline.
-Sample MeasureOneSecond() {
+Sample MeasureOneSecond(Probes& probes) {
   const testenv::CpuTicks before = testenv::ReadCpuTicks();
   Sleep(1000);
   Sample s;
-  s.probe = GetCpuUsage();
+  s.probe = probes.GetCpuUsage();
   s.truth = testenv::CpuBusyPercent(before, testenv::ReadCpuTicks());
   return s;
 }
@@ -59,24 +59,24 @@ class CpuProbeOnWine : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_GT(testenv::ReadCpuTicks().total, 0u) << "Z:\\proc\\stat unreadable"; }
   Win32SystemProbes real_;
-  ScopedSystemProbes installed_{real_.Sources()};
+  Probes probes_{real_.Sources()};
 };
 
 TEST_F(CpuProbeOnWine, ProcessorCountIsTheMachines) {
-  EXPECT_EQ(GetProcessorCount(), testenv::ReadCpuTicks().processors);
+  EXPECT_EQ(probes_.GetProcessorCount(), testenv::ReadCpuTicks().processors);
 }
 
 TEST_F(CpuProbeOnWine, FirstCallIsZeroThenABusyCoreShows) {
-  EXPECT_EQ(GetCpuUsage(), 0);
+  EXPECT_EQ(probes_.GetCpuUsage(), 0);
   // One core spinning out of N keeps at least 100/N percent busy whatever
   // else runs (other work only adds): 50 on the two-core CI machine. 40
   // leaves room for the thread's start-up and the tick granularity.
-  const int32_t processors = GetProcessorCount();
+  const int32_t processors = probes_.GetProcessorCount();
   const double floor = 0.8 * 100.0 / processors;
   Sample s;
   {
     BusyCore busy;
-    s = MeasureOneSecond();
+    s = MeasureOneSecond(probes_);
   }
   EXPECT_GE(s.probe, floor) << "machine said " << s.truth;
   EXPECT_LE(s.probe, 101);
@@ -88,10 +88,10 @@ TEST_F(CpuProbeOnWine, ReadsLowWhileTheMachineIdles) {
   // so take up to ten one-second samples: the probe must read at most 20 in
   // a second the kernel counted as idle (at most 10 busy), and agree with the
   // kernel in every second.
-  ASSERT_EQ(GetCpuUsage(), 0);
+  ASSERT_EQ(probes_.GetCpuUsage(), 0);
   double idlestTruth = 100;
   for (int i = 0; i < 10; ++i) {
-    const Sample s = MeasureOneSecond();
+    const Sample s = MeasureOneSecond(probes_);
     EXPECT_NEAR(s.probe, s.truth, kAgreement) << "second " << i;
     idlestTruth = std::min(idlestTruth, s.truth);
     if (s.truth <= 10.0) {

@@ -24,11 +24,11 @@ class DriveProbesOnWine : public ::testing::Test {
   }
   std::string prefix_;
   Win32SystemProbes real_;
-  ScopedSystemProbes installed_{real_.Sources()};
+  Probes probes_{real_.Sources()};
 };
 
 TEST_F(DriveProbesOnWine, ListsTheFixedDrivesOfThePrefix) {
-  const std::string text = GetFixedDrives();
+  const std::string text = probes_.GetFixedDrives();
   ASSERT_EQ(text.size() % 3, 0u) << text;
   std::string letters;
   for (std::size_t i = 0; i < text.size(); i += 3) {
@@ -80,7 +80,7 @@ TEST_F(DriveProbesOnWine, FreeSpaceOfCIsThatOfDriveC) {
   int64_t high = 0;
   for (int attempt = 0; attempt < 3; ++attempt) {
     const std::optional<uint64_t> before = StatvfsAvailable(driveC, scratch);
-    probe = GetDriveFreeSpace('C');
+    probe = probes_.GetDriveFreeSpace('C');
     const std::optional<uint64_t> after = StatvfsAvailable(driveC, scratch);
     ASSERT_TRUE(before && after) << "could not run stat -f on the Unix side";
     low = static_cast<int64_t>(std::min(*before, *after)) - kSlack;
@@ -99,15 +99,15 @@ TEST_F(DriveProbesOnWine, LetterWithoutADriveGivesMinusOne) {
     if (!(mask & (1u << (letter - 'A')))) missing = letter;
   }
   ASSERT_NE(missing, 0) << "every letter is taken";
-  EXPECT_EQ(GetDriveFreeSpace(missing), -1) << missing;
+  EXPECT_EQ(probes_.GetDriveFreeSpace(missing), -1) << missing;
 }
 
 TEST_F(DriveProbesOnWine, CallersErrorModeIsPutBack) {
   // The query turns the "no disk" box off for its own duration only, and
   // keeps whatever else the caller had switched on.
   const UINT original = SetErrorMode(SEM_NOGPFAULTERRORBOX);
-  GetDriveFreeSpace('C');
-  GetDriveFreeSpace('Y');
+  probes_.GetDriveFreeSpace('C');
+  probes_.GetDriveFreeSpace('Y');
   EXPECT_EQ(SetErrorMode(original), static_cast<UINT>(SEM_NOGPFAULTERRORBOX));
 }
 

@@ -27,14 +27,14 @@ uint64_t Available(const Meminfo& m) { return m.at("MemFree") + m.at("Buffers") 
 // memory by more than the slack, so up to three tries. Wine hands out the
 // same memory status for a second after reading it, so a try that may have
 // seen an old one is repeated after that second.
-void ExpectWithinMeminfo(uint32_t selector, const std::function<uint64_t(const Meminfo&)>& truth) {
+void ExpectWithinMeminfo(Probes& probes, uint32_t selector, const std::function<uint64_t(const Meminfo&)>& truth) {
   uint64_t value = 0;
   uint64_t low = 0;
   uint64_t high = 0;
   for (int attempt = 0; attempt < 3; ++attempt) {
     if (attempt > 0) Sleep(1100);
     const Meminfo before = testenv::ReadMeminfo();
-    value = GetMemoryStatusValue(selector);
+    value = probes.GetMemoryStatusValue(selector);
     const Meminfo after = testenv::ReadMeminfo();
     low = std::min(truth(before), truth(after));
     high = std::max(truth(before), truth(after));
@@ -55,14 +55,14 @@ class MemoryProbeOnWine : public ::testing::Test {
         << "Z:\\proc\\meminfo unreadable";
   }
   Win32SystemProbes real_;
-  ScopedSystemProbes installed_{real_.Sources()};
+  Probes probes_{real_.Sources()};
 };
 
 TEST_F(MemoryProbeOnWine, ByteFiguresAgreeWithProcMeminfo) {
-  ExpectWithinMeminfo(kMemAvailPhys, Available);
-  ExpectWithinMeminfo(kMemTotalPhys, [](const Meminfo& m) { return m.at("MemTotal"); });
-  ExpectWithinMeminfo(kMemAvailPageFile, [](const Meminfo& m) { return Available(m) + m.at("SwapFree"); });
-  ExpectWithinMeminfo(kMemTotalPageFile,
+  ExpectWithinMeminfo(probes_, kMemAvailPhys, Available);
+  ExpectWithinMeminfo(probes_, kMemTotalPhys, [](const Meminfo& m) { return m.at("MemTotal"); });
+  ExpectWithinMeminfo(probes_, kMemAvailPageFile, [](const Meminfo& m) { return Available(m) + m.at("SwapFree"); });
+  ExpectWithinMeminfo(probes_, kMemTotalPageFile,
                       [](const Meminfo& m) { return m.at("MemTotal") + m.at("SwapTotal"); });
 }
 
@@ -70,8 +70,8 @@ TEST_F(MemoryProbeOnWine, PercentagesAddUpAndFollowTheBytes) {
   // Two separate queries: retry when the load moved in between.
   bool addsUp = false;
   for (int attempt = 0; attempt < 5 && !addsUp; ++attempt) {
-    const uint64_t free = GetMemoryStatusValue(kMemFreePercent);
-    const uint64_t load = GetMemoryStatusValue(kMemLoadPercent);
+    const uint64_t free = probes_.GetMemoryStatusValue(kMemFreePercent);
+    const uint64_t load = probes_.GetMemoryStatusValue(kMemLoadPercent);
     EXPECT_LE(load, 100u);
     addsUp = free + load == 100;
   }
@@ -79,14 +79,14 @@ TEST_F(MemoryProbeOnWine, PercentagesAddUpAndFollowTheBytes) {
   const Meminfo m = testenv::ReadMeminfo();
   const double used =
       100.0 * (1.0 - static_cast<double>(Available(m)) / static_cast<double>(m.at("MemTotal")));
-  EXPECT_NEAR(static_cast<double>(GetMemoryStatusValue(kMemLoadPercent)), used, 3.0);
+  EXPECT_NEAR(static_cast<double>(probes_.GetMemoryStatusValue(kMemLoadPercent)), used, 3.0);
 }
 
 TEST_F(MemoryProbeOnWine, SelectorsOutsideTheTableGiveZero) {
-  EXPECT_EQ(GetMemoryStatusValue(9), 0u);
-  EXPECT_EQ(GetMemoryStatusValue(0), 0u);
+  EXPECT_EQ(probes_.GetMemoryStatusValue(9), 0u);
+  EXPECT_EQ(probes_.GetMemoryStatusValue(0), 0u);
   // The address-space figure of a 64-bit process is far above 4 GiB.
-  EXPECT_GT(GetMemoryStatusValue(kMemAvailVirtual), uint64_t{1} << 32);
+  EXPECT_GT(probes_.GetMemoryStatusValue(kMemAvailVirtual), uint64_t{1} << 32);
 }
 
 }  // namespace

@@ -23,8 +23,8 @@ TEST(OSVersionChild, DISABLED_WritesTheVersionText) {
   const std::string out = testenv::Env(kOutputVariable);
   ASSERT_FALSE(out.empty());
   Win32SystemProbes real;
-  ScopedSystemProbes installed(real.Sources());
-  const std::string text = GetOSVersionText();
+  Probes installed(real.Sources());
+  const std::string text = installed.GetOSVersionText();
   const HANDLE file = CreateFileA(out.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   ASSERT_NE(file, INVALID_HANDLE_VALUE);
   DWORD written = 0;

@@ -38,8 +38,8 @@ int RunWidget(HINSTANCE instance) {
     MessageBoxA(nullptr, kNoWindowsText, "Error", MB_OK | MB_ICONERROR);
     return 1;
   }
-  Win32SystemProbes probes;
-  ScopedSystemProbes installedProbes(probes.Sources());
+  Win32SystemProbes sources;
+  Probes probes(sources.Sources());
   auto versionSource = MakeWin32VersionSource();
   auto magnetPlatform = MakeWin32MagnetPlatform();
   auto soundPlayer = MakeWin32SoundPlayer();
@@ -51,6 +51,7 @@ int RunWidget(HINSTANCE instance) {
   Application app(*backend);
   app.SetTitle("");
   MainFormServices services;
+  services.probes = &probes;
   services.versionSource = versionSource.get();
   services.makeSettingsStore = [](SettingsHooks hooks) {
     return std::make_unique<SettingsStore>(LocalMachineRegistry(), std::move(hooks));

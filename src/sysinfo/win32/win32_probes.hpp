@@ -1,10 +1,10 @@
 #pragma once
 // The real probes for the program entry:
 //
-//   welmor::Win32SystemProbes probes;
-//   welmor::ScopedSystemProbes installed(probes.Sources());
+//   welmor::Win32SystemProbes sources;
+//   welmor::Probes probes(sources.Sources());
 //
-// kept alive for the whole run, before the main window is created.
+// both kept alive for the whole run, made before the main window.
 
 #include <memory>
 
