@@ -262,6 +262,23 @@ TEST_F(Win32Windows, MouseMovesReachTheControlWithShiftStateAndClientPoint) {
   EXPECT_EQ(at, (Point{5, 7}));
 }
 
+TEST_F(Win32Windows, OnlyTheLeftButtonKeepsTheMouseUntilItsRelease) {
+  Form& form = MakeForm();
+  Label& label = MakePanel(form, 0);
+  form.CreatePeers();
+  const HWND hwnd = AsHwnd(label.Handle());
+  ::SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  EXPECT_EQ(::GetCapture(), hwnd);
+  ::SendMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  EXPECT_EQ(::GetCapture(), nullptr);
+  ::SendMessageA(hwnd, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+  EXPECT_EQ(::GetCapture(), nullptr);
+  ::SendMessageA(hwnd, WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
+  ::SendMessageA(hwnd, WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(5, 5));
+  EXPECT_EQ(::GetCapture(), nullptr);
+  ::SendMessageA(hwnd, WM_MBUTTONUP, 0, MAKELPARAM(5, 5));
+}
+
 TEST_F(Win32Windows, ARightClickOpensThePopupMenuOfTheControlUnderTheMouse) {
   Form& form = MakeForm();
   Label& label = MakePanel(form, 0);

@@ -89,18 +89,20 @@ LRESULT ControlWindow::OnMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
       context_.hints.Forget(control_);
       return 0;
     case WM_LBUTTONDOWN:
+      context_.hints.Cancel(control_);
+      // A control pressed with the left button keeps the mouse, so a quick
+      // drag that leaves it before the move loop starts still reaches it.
+      // The other buttons leave the mouse alone: the right one brings the
+      // context menu on its release, which a capture must not stand in
+      // the way of.
+      ::SetCapture(hwnd);
+      break;
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
       context_.hints.Cancel(control_);
-      // A pressed control keeps the mouse, so a quick drag that leaves it
-      // before the move loop starts still reaches it.
-      ::SetCapture(hwnd);
       break;
     case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONUP:
-      if (::GetCapture() == hwnd && (wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0)
-        ::ReleaseCapture();
+      if (::GetCapture() == hwnd) ::ReleaseCapture();
       break;
     case WM_CONTEXTMENU:
       ForwardContextMenu(control_, hwnd, wParam, lParam);
