@@ -1,8 +1,8 @@
 #include "windows/win32/about_platform_win32.hpp"
 
 #include <windows.h>
-// shellapi.h needs windows.h first.
-#include <shellapi.h>
+
+#include "winapi/win32/system_library.hpp"
 
 namespace welmor {
 
@@ -55,13 +55,17 @@ class Win32AboutPlatform final : public AboutPlatform {
   }
 
   void Open(const std::string& target) override {
+    // shell32 is mapped by the first link followed, not at every start.
+    using ShellExecuteFn = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+    const auto shellExecute = shell32_.Proc<ShellExecuteFn>("ShellExecuteA");
     // Nothing to report when no program takes the link: the window stays as
     // it was.
-    ::ShellExecuteA(nullptr, nullptr, target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    if (shellExecute) shellExecute(nullptr, nullptr, target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
   }
 
  private:
   std::string path_;
+  SystemLibrary shell32_{"shell32.dll"};
 };
 
 }  // namespace
