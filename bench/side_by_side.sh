@@ -6,9 +6,15 @@
 # where the 1/100 s ticks of /proc/PID/stat are samples), the CPU its
 # prefix's wineserver used, and its resident set at the end, with the ratios
 # to the bare widget.
-# Usage: bench/side_by_side.sh [--seconds N] [--chart] [WELMOR.EXE...]
+# Usage: bench/side_by_side.sh [--seconds N] [--rounds R] [--alone] [--chart]
+#                              [WELMOR.EXE...]
 #   --seconds N  length of the measured window (default 120), after 20 s of
 #                settling
+#   --rounds R   measure R times and print the median (default 1)
+#   --alone      run each program on its own, one after the other, the order
+#                turned each round: on two cores, programs whose ticks come
+#                at the same moment slow each other down by more than the
+#                differences being measured
 #   --chart      Welmor with both chart lines on
 #   default exe: build/win64/Welmor.exe; the bare widget comes from
 #   build/win64/bare_widget.exe ($WELMOR_BUILD_DIR instead of build).
@@ -17,12 +23,16 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 . "$root/scripts/lib/wine-env.sh"
 
 seconds=120
+rounds=1
+alone=0
 chart=0
 exes=()
 while [ $# -gt 0 ]; do
   case $1 in
     --seconds) seconds=$2; shift 2 ;;
     --chart) chart=1; shift ;;
+    --rounds) rounds=$2; shift 2 ;;
+    --alone) alone=1; shift ;;
     *) exes+=("$(readlink -f "$1")"); shift ;;
   esac
 done
@@ -69,10 +79,6 @@ for i in "${!names[@]}"; do
   cp "${programs[$i]}" "$prefix/${names[$i]}.exe"
   commands+=("$prefix/${names[$i]}.exe")
 done
-for i in "${!names[@]}"; do
-  WINEPREFIX=${prefixes[$i]} WINEDEBUG=-all wine "${commands[$i]}" >/dev/null 2>&1 &
-done
-
 # pid_of COMMAND: the Windows process started as COMMAND.
 pid_of() {
   local pid
@@ -98,30 +104,57 @@ server_of() {
 cpu_ms() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ ns += $1 } END { printf "%d", ns / 1000000 }'; }
 rss_mib() { awk '/VmRSS/ { printf "%.1f", $2 / 1024 }' "/proc/$1/status"; }
 
-pids=()
-servers=()
-for i in "${!names[@]}"; do
-  pids+=("$(pid_of "${commands[$i]}")") || { echo "${names[$i]} did not start" >&2; exit 1; }
-  servers+=("$(server_of "${prefixes[$i]}" || echo "")")
+# measure I...: starts the programs I together, lets them settle for 20 s,
+# measures them over the same $seconds and stops them; appends
+# "I CPU SERVER RSS" lines to $work/figures.
+measure() {
+  local i pids=() servers=() cpu0=() srv0=()
+  for i in "$@"; do
+    WINEPREFIX=${prefixes[$i]} WINEDEBUG=-all wine "${commands[$i]}" >/dev/null 2>&1 &
+  done
+  for i in "$@"; do
+    pids[i]=$(pid_of "${commands[$i]}") || { echo "${names[$i]} did not start" >&2; exit 1; }
+    servers[i]=$(server_of "${prefixes[$i]}" || echo "")
+  done
+  sleep 20
+  for i in "$@"; do
+    cpu0[i]=$(cpu_ms "${pids[$i]}")
+    srv0[i]=$([ -n "${servers[$i]}" ] && cpu_ms "${servers[$i]}" || echo 0)
+  done
+  sleep "$seconds"
+  for i in "$@"; do
+    local srv=0
+    [ -n "${servers[$i]}" ] && srv=$(($(cpu_ms "${servers[$i]}") - srv0[i]))
+    echo "$i $(($(cpu_ms "${pids[$i]}") - cpu0[i])) $srv $(rss_mib "${pids[$i]}")" >>"$work/figures"
+  done
+  for i in "$@"; do WINEPREFIX=${prefixes[$i]} wineserver -k 2>/dev/null || true; done
+  sleep 1
+}
+
+all=("${!names[@]}")
+for round in $(seq 1 "$rounds"); do
+  if [ "$alone" -eq 1 ]; then
+    # Each program on its own, the order turned by one each round.
+    for k in "${!all[@]}"; do measure "${all[$(((k + round - 1) % ${#all[@]}))]}"; done
+  else
+    measure "${all[@]}"
+  fi
 done
-sleep 20
-cpu0=()
-srv0=()
-for i in "${!names[@]}"; do
-  cpu0+=("$(cpu_ms "${pids[$i]}")")
-  srv0+=("$([ -n "${servers[$i]}" ] && cpu_ms "${servers[$i]}" || echo 0)")
-done
-sleep "$seconds"
-printf '%s s side by side%s; CPU in ms, resident set in MiB\n' "$seconds" \
+
+printf '%s s %s, %s round(s)%s; CPU in ms (median), resident set in MiB\n' "$seconds" \
+  "$([ "$alone" -eq 1 ] && echo "each alone" || echo "side by side")" "$rounds" \
   "$([ "$chart" -eq 1 ] && echo ", Welmor with both chart lines" || echo ", no chart")"
-printf '%-10s %8s %10s %8s   %s\n' program cpu wineserver rss exe
+printf '%-10s %8s %10s %8s   %-24s %s\n' program cpu wineserver rss "cpu per round" exe
+# median I COLUMN: the median of one program's figures in that column.
+median() { awk -v i="$1" -v c="$2" '$1 == i { print $c }' "$work/figures" | sort -n |
+  awk '{ v[NR] = $1 } END { printf "%s", NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 base_cpu=
 base_rss=
 for i in "${!names[@]}"; do
-  cpu=$(($(cpu_ms "${pids[$i]}") - cpu0[i]))
-  srv=0
-  [ -n "${servers[$i]}" ] && srv=$(($(cpu_ms "${servers[$i]}") - srv0[i]))
-  rss=$(rss_mib "${pids[$i]}")
+  cpu=$(median "$i" 2)
+  srv=$(median "$i" 3)
+  rss=$(median "$i" 4)
+  each=$(awk -v i="$i" '$1 == i { printf "%s%s", sep, $2; sep = " " }' "$work/figures")
   ratio=
   if [ "$i" -eq 0 ]; then
     base_cpu=$cpu
@@ -130,5 +163,5 @@ for i in "${!names[@]}"; do
     ratio=$(awk -v c="$cpu" -v bc="$base_cpu" -v r="$rss" -v br="$base_rss" \
       'BEGIN { printf "  (cpu %.2fx, rss %.2fx)", (bc > 0 ? c / bc : 0), (br > 0 ? r / br : 0) }')
   fi
-  printf '%-10s %8d %10d %8s   %s%s\n' "${names[$i]}" "$cpu" "$srv" "$rss" "${programs[$i]}" "$ratio"
+  printf '%-10s %8s %10s %8s   %-24s %s%s\n' "${names[$i]}" "$cpu" "$srv" "$rss" "$each" "${programs[$i]}" "$ratio"
 done
