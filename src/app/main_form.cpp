@@ -211,7 +211,7 @@ void TfrmMain::ApplyLayout() {
     if (Bars[i]) Bars[i]->SetBounds(x + 1, PanelHeight - 4, PanelWidth - 2, Bars[i]->Height());
     x += PanelWidth + 1;
     gr->SetVisible(s.GraphCPU || s.GraphRAM);
-    gr->SetTimerEnabled(gr->Visible());
+    SetChartTimer(gr->Visible());
   }
   const int32_t height = gr->Visible() ? 2 * PanelHeight : PanelHeight;
   const int32_t width = 3 * PanelWidth + 2;
@@ -244,7 +244,7 @@ void TfrmMain::UpdateGraph(bool initial) {
   const Settings& s = S();
   gr->SetWidth(Width());
   gr->SetVisible(s.GraphCPU || s.GraphRAM);
-  gr->SetTimerEnabled(gr->Visible());
+  SetChartTimer(gr->Visible());
   gr->SetElementVisible(1, s.GraphCPU);
   gr->SetElementVisible(2, s.GraphRAM);
   gr->Invalidate();
@@ -275,9 +275,13 @@ void TfrmMain::BuildDriveMenus() {
 }
 
 void TfrmMain::trmTimer(Component&) {
+  KeepChartInStep();
   if (DriveMenusPending) BuildDriveMenus();
   const uint32_t interval = RefreshIntervalMs(S());
-  if (trm->Interval() != interval) trm->SetInterval(interval);
+  if (trm->Interval() != interval) {
+    trm->SetInterval(interval);
+    chartInStep_ = false;  // the refresh timer starts over from now
+  }
   CpuUsage = probes_.GetCpuUsage();
   const int64_t availPhys = static_cast<int64_t>(probes_.GetMemoryStatusValue(1));
   const int64_t freePct = static_cast<int64_t>(probes_.GetMemoryStatusValue(3));
@@ -290,6 +294,22 @@ void TfrmMain::trmTimer(Component&) {
     txt_1->SetColor(S().ColorBG);
     prg_1->SetBackgroundColor(S().ColorBG);
   }
+}
+
+// Both timers tick once a second by default. The first refresh tick after
+// the chart's timer started restarts it, so that from then on the chart's
+// tick comes just after the refresh tick, in the same wake-up of the process
+// and under the same repaint, instead of in a second one of its own.
+void TfrmMain::SetChartTimer(bool on) {
+  if (on && !gr->TimerEnabled()) chartInStep_ = false;
+  gr->SetTimerEnabled(on);
+}
+
+void TfrmMain::KeepChartInStep() {
+  if (!gr->TimerEnabled() || chartInStep_) return;
+  gr->SetTimerEnabled(false);
+  gr->SetTimerEnabled(true);
+  chartInStep_ = true;
 }
 
 void TfrmMain::FillPanel(int k, int64_t availPhys, int64_t freePct, int64_t loadPct, int64_t availSwap,

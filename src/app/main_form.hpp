@@ -195,6 +195,10 @@ class TfrmMain : public Form {
   void SetPanelContent(int k, PanelContent content);
   void SetPanelDrive(int k, Component& item);
   void PanelMouseMove(Control& sender, bool buildTooltip);
+  // Switches the chart's timer; one that starts is out of step until the
+  // next refresh tick.
+  void SetChartTimer(bool on);
+  void KeepChartInStep();
 
   MainFormServices services_;
   Probes noProbes_;
@@ -202,6 +206,8 @@ class TfrmMain : public Form {
   std::unique_ptr<SettingsStore> store_;
   TAppInfo* appInfo_ = nullptr;
   AlarmMonitor alarms_{nullptr};
+  // The chart's timer was restarted by a refresh tick since it last started.
+  bool chartInStep_ = false;
 };
 
 }  // namespace welmor

@@ -437,6 +437,42 @@ TEST_F(MainFormTest, SavePositionCommandFlipsAndSaves) {
   EXPECT_EQ(registry.GetDword(kSettingsKeyPath, "SavePosition"), 0);
 }
 
+TEST_F(MainFormTest, TheChartTimerFallsInStepWithTheNextRefreshTick) {
+  StoreVersionOnly();
+  registry.PutDword(kSettingsKeyPath, "GraphCPU", 1);
+  Start();
+  const Timer* chart = nullptr;
+  for (std::size_t i = 0; i < form->gr->ComponentCount(); ++i)
+    if (auto* t = dynamic_cast<Timer*>(&form->gr->ComponentAt(i))) chart = t;
+  ASSERT_NE(chart, nullptr);
+  const auto starts = [&] { return backend.timerStarts[chart]; };
+  // Started once while the window was laid out; restarted by the first
+  // refresh tick only.
+  EXPECT_EQ(starts(), 1u);
+  const uint64_t expected[] = {2, 2, 2};
+  for (uint64_t e : expected) {
+    Tick();
+    EXPECT_EQ(starts(), e);
+  }
+  // Switched off and on: started, then in step again at the next tick.
+  Item("mnuActive_G").Click();
+  Item("mnuActive_G").Click();
+  EXPECT_EQ(starts(), 3u);
+  Tick();
+  Tick();
+  EXPECT_EQ(starts(), 4u);
+  // A new refresh interval starts the refresh timer over; the chart follows
+  // at the tick after.
+  form->S().Interval = 2;
+  Tick();
+  EXPECT_EQ(starts(), 4u);
+  Tick();
+  Tick();
+  EXPECT_EQ(starts(), 5u);
+  EXPECT_TRUE(chart->Enabled());
+  EXPECT_EQ(chart->Interval(), 1000u);
+}
+
 TEST_F(MainFormTest, AnIntervalOfZeroRefreshesOnceASecond) {
   StoreVersionOnly();
   registry.PutDword(kSettingsKeyPath, "Interval", 0);

@@ -23,7 +23,15 @@ class HeadlessPeer final : public ControlPeer {
 
 class HeadlessTimerPeer final : public TimerPeer {
  public:
-  void Update() override {}
+  HeadlessTimerPeer(HeadlessBackend& backend, Timer& timer) : backend_(backend), timer_(timer) { Update(); }
+  // A real timer starts its period over whenever it is set while enabled.
+  void Update() override {
+    if (timer_.Enabled() && timer_.Interval() > 0) ++backend_.timerStarts[&timer_];
+  }
+
+ private:
+  HeadlessBackend& backend_;
+  Timer& timer_;
 };
 
 const char* KindName(DialogKind kind) {
@@ -90,8 +98,8 @@ std::unique_ptr<ControlPeer> HeadlessBackend::CreatePeer(Control&) {
   return std::make_unique<HeadlessPeer>(MakeHandle(nextHandle_++));
 }
 
-std::unique_ptr<TimerPeer> HeadlessBackend::CreateTimerPeer(Timer&) {
-  return std::make_unique<HeadlessTimerPeer>();
+std::unique_ptr<TimerPeer> HeadlessBackend::CreateTimerPeer(Timer& timer) {
+  return std::make_unique<HeadlessTimerPeer>(*this, timer);
 }
 
 MenuItem* HeadlessBackend::TrackPopupMenu(PopupMenu& menu, Point, Control*) {

@@ -90,6 +90,9 @@ class HeadlessBackend : public Backend {
   std::function<void(Form&)> whileModal;
   uint64_t modalLoops = 0;
   uint64_t hintSettingsChanges = 0;
+  // How often each timer started its period: on being enabled, and on every
+  // change of interval while enabled.
+  std::map<const Timer*, uint64_t> timerStarts;
   HeadlessWindows windows;
   Color buttonFace = 0x00C8D0D4;
 
