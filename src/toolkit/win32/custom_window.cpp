@@ -1,6 +1,7 @@
 #include "toolkit/win32/custom_window.hpp"
 
 #include "toolkit/application.hpp"
+#include "toolkit/win32/paint_steps.hpp"
 
 namespace welmor {
 
@@ -36,16 +37,7 @@ void CustomWindow::Paint(HWND hwnd) {
 }
 
 bool CustomWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM, LPARAM, LRESULT& result) {
-  switch (msg) {
-    case WM_ERASEBKGND:
-      result = 1;
-      return true;
-    case WM_PAINT:
-      Paint(hwnd);
-      return true;
-    default:
-      return false;
-  }
+  return HandleOwnPainting(hwnd, msg, result, [this](HWND h) { Paint(h); });
 }
 
 }  // namespace welmor

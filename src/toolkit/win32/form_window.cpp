@@ -6,6 +6,7 @@
 #include "toolkit/screen_snap.hpp"
 #include "toolkit/win32/control_messages.hpp"
 #include "toolkit/win32/gdi_font.hpp"
+#include "toolkit/win32/paint_steps.hpp"
 #include "toolkit/win32/window_classes.hpp"
 
 namespace welmor {
@@ -115,16 +116,8 @@ void FormWindow::SnapToWorkArea(HWND hwnd, WINDOWPOS& pos) {
 }
 
 void FormWindow::PaintFrame(HWND hwnd) {
-  window_dc dc(hwnd, window_dc::Whole);
-  if (!dc) return;
-  RECT r;
-  ::GetWindowRect(hwnd, &r);
-  ::OffsetRect(&r, -r.left, -r.top);
   unique_hbrush brush(::CreateSolidBrush(ToColorRef(control_.FrameColor())));
-  for (int32_t i = 0; i < control_.FrameWidth(); ++i) {
-    ::FrameRect(dc.get(), &r, brush.get());
-    ::InflateRect(&r, -1, -1);
-  }
+  FrameWholeWindow(hwnd, brush.get(), control_.FrameWidth());
 }
 
 bool FormWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -162,14 +155,10 @@ bool FormWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
       if (!control_.KeyPressed(static_cast<uint16_t>(wParam), KeyShiftState())) return false;
       result = 0;
       return true;
-    case WM_ERASEBKGND: {
-      RECT r;
-      ::GetClientRect(hwnd, &r);
-      unique_hbrush brush(::CreateSolidBrush(ToColorRef(control_.GetColor())));
-      ::FillRect(reinterpret_cast<HDC>(wParam), &r, brush.get());
+    case WM_ERASEBKGND:
+      FillClientArea(hwnd, reinterpret_cast<HDC>(wParam), control_.GetColor());
       result = 1;
       return true;
-    }
     case WM_WINDOWPOSCHANGING:
       SnapToWorkArea(hwnd, *reinterpret_cast<WINDOWPOS*>(lParam));
       return false;  // the default procedure goes on with it

@@ -2,6 +2,7 @@
 
 #include "toolkit/hint_placement.hpp"
 #include "toolkit/win32/gdi_font.hpp"
+#include "toolkit/win32/paint_steps.hpp"
 #include "toolkit/win32/window_classes.hpp"
 
 namespace welmor {
@@ -152,12 +153,7 @@ void HintWindow::Paint(HWND hwnd) {
   paint_scope paint(hwnd);
   HDC dc = paint.dc();
   if (dc == nullptr) return;
-  RECT r;
-  ::GetClientRect(hwnd, &r);
-  {
-    unique_hbrush background(::CreateSolidBrush(ToColorRef(background_)));
-    ::FillRect(dc, &r, background.get());
-  }
+  RECT r = FillClientArea(hwnd, dc, background_);
   select_object useFont(dc, font_ ? font_.get() : ::GetStockObject(DEFAULT_GUI_FONT));
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, ::GetSysColor(COLOR_INFOTEXT));

@@ -1,6 +1,7 @@
 #include "toolkit/win32/label_window.hpp"
 
 #include "toolkit/win32/gdi_font.hpp"
+#include "toolkit/win32/paint_steps.hpp"
 
 namespace welmor {
 
@@ -72,24 +73,14 @@ void LabelWindow::OnChanged(Change what) {
 void LabelWindow::PaintFrame(HWND hwnd) {
   // Black whatever the system's window-frame colour, as the classic bordered
   // static text shows it.
-  window_dc dc(hwnd, window_dc::Whole);
-  if (!dc) return;
-  RECT r;
-  ::GetWindowRect(hwnd, &r);
-  ::OffsetRect(&r, -r.left, -r.top);
-  ::FrameRect(dc.get(), &r, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+  FrameWholeWindow(hwnd, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)), 1);
 }
 
 void LabelWindow::Paint(HWND hwnd) {
   paint_scope paint(hwnd);
   HDC dc = paint.dc();
   if (dc == nullptr) return;
-  RECT r;
-  ::GetClientRect(hwnd, &r);
-  {
-    unique_hbrush background(::CreateSolidBrush(ToColorRef(control_.GetColor())));
-    ::FillRect(dc, &r, background.get());
-  }
+  RECT r = FillClientArea(hwnd, dc, control_.GetColor());
   if (!font_) font_ = MakeGdiFont(control_.GetFont());
   select_object useFont(dc, font_.get());
   ::SetBkMode(dc, TRANSPARENT);
@@ -100,13 +91,8 @@ void LabelWindow::Paint(HWND hwnd) {
 
 bool LabelWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   if (pointer_.Handle(control_, hwnd, msg, wParam, lParam, result)) return true;
+  if (HandleOwnPainting(hwnd, msg, result, [this](HWND h) { Paint(h); })) return true;
   switch (msg) {
-    case WM_ERASEBKGND:
-      result = 1;  // WM_PAINT covers every pixel
-      return true;
-    case WM_PAINT:
-      Paint(hwnd);
-      return true;
     case WM_NCPAINT:
       if (control_.BorderStyle() != StaticBorder::Single) return false;
       PaintFrame(hwnd);

@@ -1,6 +1,6 @@
 #include "toolkit/win32/picture_window.hpp"
 
-#include "toolkit/win32/gdi_font.hpp"
+#include "toolkit/win32/paint_steps.hpp"
 #include "toolkit/win32/window_classes.hpp"
 #include "winapi/win32/handles.hpp"
 
@@ -22,10 +22,7 @@ void PictureWindow::Paint(HWND hwnd) {
   paint_scope paint(hwnd);
   HDC dc = paint.dc();
   if (dc == nullptr) return;
-  RECT r;
-  ::GetClientRect(hwnd, &r);
-  unique_hbrush background(::CreateSolidBrush(ToColorRef(control_.GetColor())));
-  ::FillRect(dc, &r, background.get());
+  const RECT r = FillClientArea(hwnd, dc, control_.GetColor());
   if (control_.Source() != PictureSource::ProgramIcon) return;
   // Shared: the system keeps one copy for the module and frees it itself.
   auto icon = static_cast<HICON>(
@@ -34,17 +31,7 @@ void PictureWindow::Paint(HWND hwnd) {
 }
 
 bool PictureWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM, LPARAM, LRESULT& result) {
-  switch (msg) {
-    case WM_ERASEBKGND:
-      result = 1;
-      return true;
-    case WM_PAINT:
-      Paint(hwnd);
-      result = 0;
-      return true;
-    default:
-      return false;
-  }
+  return HandleOwnPainting(hwnd, msg, result, [this](HWND h) { Paint(h); });
 }
 
 }  // namespace welmor
