@@ -110,6 +110,18 @@ windows_xp() {
   e2e_expect "winxp: window at the stored position" "$(cut -d' ' -f1-2 <<<"$rect")" "$((screen_width / 2)) 5"
   read -r left top _ <<<"$rect"
 
+  # Nothing shown at start needs COM, the shell or the common dialogs: the
+  # commands that use them load them.
+  local mapped
+  mapped=$(cat "/proc/$E2E_APP_PID/maps" 2>/dev/null)
+  if grep -qi 'Welmor\.exe' <<<"$mapped"; then
+    e2e_expect "winxp: no COM, shell or dialog libraries mapped" \
+      "$(grep -oiE '[a-z0-9]+\.dll$' <<<"$mapped" | tr 'A-Z' 'a-z' | sort -u |
+        grep -xE 'ole32\.dll|combase\.dll|rpcrt4\.dll|shell32\.dll|comdlg32\.dll' | tr '\n' ' ')" ""
+  else
+    e2e_fail "winxp: the widget's process $E2E_APP_PID is not the one that maps Welmor.exe"
+  fi
+
   # --- panels after the first tick ---------------------------------------------
   local panels
   panels=$(e2e_driver panels "$W")
