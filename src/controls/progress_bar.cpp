@@ -239,6 +239,11 @@ void TQProgressBar::SetMaximum(int32_t v) {
 }
 
 void TQProgressBar::SetPosition(int32_t v) {
+  // What the image shows of the position: the filled length and, with an
+  // automatic caption, its text. A new position that changes neither (the
+  // usual refresh tick) repaints nothing.
+  const int32_t filledBefore = filledLength_;
+  const std::string captionBefore = autoCaption_ ? PositionText("%") : std::string();
   position_ = v;
   if (maximum_ == 0) return;
   int32_t effective = v;
@@ -257,7 +262,7 @@ void TQProgressBar::SetPosition(int32_t v) {
     }
     if (autoHint_) SetHint(PositionText(" %"));
   }
-  Invalidate();
+  if (filledLength_ != filledBefore || (autoCaption_ && PositionText("%") != captionBefore)) Invalidate();
   if (hideOnTerminate_ && maximum_ == effective) {
     if (pause) pause(kHidePauseMs);
     Hide();

@@ -107,6 +107,30 @@ TEST_F(WidgetBar, FillsInProportionWithAMinimumForSmallValues) {
   EXPECT_EQ(bar.FilledLength(), 41);
 }
 
+TEST_F(WidgetBar, OnlyAChangedFillRepaints) {
+  // 136-pixel track: 30 % fills 40.8 -> 41, 31 % 42.16 -> 42; anything up to
+  // 2 % shows the smallest fill of 3 pixels.
+  const struct {
+    int32_t from, to;
+    bool repaints;
+  } cases[] = {{30, 30, false}, {30, 31, true}, {1, 2, false}, {2, 3, true},   {0, -5, false},
+               {0, 1, true},    {100, 150, false}, {99, 100, true}, {-5, 0, false}};
+  for (const auto& c : cases) {
+    bar.SetPosition(c.from);
+    (void)bar.Surface();  // composed: nothing pending
+    bar.SetPosition(c.to);
+    EXPECT_EQ(bar.PaintPending(), c.repaints) << c.from << " -> " << c.to;
+    EXPECT_EQ(bar.Position(), c.to);
+  }
+  // With the position as its caption, the text counts too: 1 % and 2 % fill
+  // alike but read differently.
+  bar.SetAutoCaption(true);
+  bar.SetPosition(1);
+  (void)bar.Surface();
+  bar.SetPosition(2);
+  EXPECT_TRUE(bar.PaintPending());
+}
+
 TEST_F(WidgetBar, ZeroOrNegativePositionLeavesOnlyTheShape) {
   for (int32_t p : {0, -5}) {
     bar.SetPosition(70);
