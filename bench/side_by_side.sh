@@ -133,11 +133,14 @@ measure() {
 
 all=("${!names[@]}")
 for round in $(seq 1 "$rounds"); do
+  # The order turned by one each round: the programs' ticks come in the order
+  # they started, and the first and the last of them pay differently.
+  order=()
+  for k in "${!all[@]}"; do order+=("${all[$(((k + round - 1) % ${#all[@]}))]}"); done
   if [ "$alone" -eq 1 ]; then
-    # Each program on its own, the order turned by one each round.
-    for k in "${!all[@]}"; do measure "${all[$(((k + round - 1) % ${#all[@]}))]}"; done
+    for i in "${order[@]}"; do measure "$i"; done
   else
-    measure "${all[@]}"
+    measure "${order[@]}"
   fi
 done
 
