@@ -296,15 +296,15 @@ void TfrmMain::trmTimer(Component&) {
   }
 }
 
-// Both timers tick once a second by default. The first refresh tick after
-// the chart's timer started restarts it, so that from then on the chart's
-// tick comes just after the refresh tick, in the same wake-up of the process
-// and under the same repaint, instead of in a second one of its own.
 void TfrmMain::SetChartTimer(bool on) {
   if (on && !gr->TimerEnabled()) chartInStep_ = false;
   gr->SetTimerEnabled(on);
 }
 
+// Both timers tick once a second by default. The first refresh tick after
+// the chart's timer started restarts it, so that from then on the chart's
+// tick comes just after the refresh tick, in the same wake-up of the process
+// and under the same repaint, instead of in a second one of its own.
 void TfrmMain::KeepChartInStep() {
   if (!gr->TimerEnabled() || chartInStep_) return;
   gr->SetTimerEnabled(false);
