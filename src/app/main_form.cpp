@@ -319,52 +319,18 @@ void TfrmMain::FillPanel(int k, int64_t availPhys, int64_t freePct, int64_t load
   Label* panel = Panels[k];
   TQProgressBar* bar = Bars[k];
   if (!panel || !bar) return;
-  const auto content = PanelContentFromChar(StoredCharAt(S().ContentPanels, k, kDefaultContentPanels));
-  if (!content) return;  // an unknown character freezes the panel
-  const auto percent = [](int64_t v) { return static_cast<int32_t>(v); };
-  switch (*content) {
-    case PanelContent::pcFreeRAMMb:
-      bar->SetMaximum(100);
-      panel->SetCaption("Free RAM: " + FormatByteSize(availPhys));
-      bar->SetPosition(percent(freePct));
-      break;
-    case PanelContent::pcFreeRAMPct:
-      bar->SetMaximum(100);
-      panel->SetCaption("Free RAM: " + std::to_string(freePct) + " %");
-      bar->SetPosition(percent(freePct));
-      break;
-    case PanelContent::pcLoadedRAMPct:
-      bar->SetMaximum(100);
-      panel->SetCaption("Loaded RAM: " + std::to_string(loadPct) + " %");
-      bar->SetPosition(percent(loadPct));
-      break;
-    case PanelContent::pcFreeSwap:
-      bar->SetPosition(0);
-      panel->SetCaption("Free SWAP: " + FormatByteSize(availSwap));
-      break;
-    case PanelContent::pcTotalSwap:
-      bar->SetPosition(0);
-      panel->SetCaption("Total SWAP: " + FormatByteSize(totalSwap));
-      break;
-    case PanelContent::pcCpuUsage:
-      bar->SetMaximum(100);
-      panel->SetCaption(std::to_string(CpuCount) + " CPUs Usage: " + std::to_string(CpuUsage) + "%");
-      bar->SetPosition(CpuUsage);
-      break;
-    case PanelContent::pcClock:
-      bar->SetPosition(0);
-      panel->SetCaption(services_.localTimeText());
-      break;
-    case PanelContent::pcDiskFree: {
-      const char letter = StoredCharAt(S().ContentHDDs, k, kDefaultContentHDDs);
-      bar->SetPosition(0);
-      panel->SetCaption(std::string("Drive ") + letter + ": " + FormatByteSize(probes_.GetDriveFreeSpace(letter)));
-      break;
-    }
-    case PanelContent::pcUptime:
-      bar->SetPosition(0);
-      panel->SetCaption("System Uptime: " + probes_.GetUptimeText());
-      break;
+  const PanelContentInfo* row = PanelContentFromChar(StoredCharAt(S().ContentPanels, k, kDefaultContentPanels));
+  if (!row) return;  // an unknown character freezes the panel
+  const PanelShows shows = row->fill({availPhys, freePct, loadPct, availSwap, totalSwap, CpuCount, CpuUsage,
+                                      StoredCharAt(S().ContentHDDs, k, kDefaultContentHDDs), probes_,
+                                      services_.localTimeText});
+  if (shows.percent) {
+    bar->SetMaximum(100);
+    panel->SetCaption(shows.text);
+    bar->SetPosition(static_cast<int32_t>(*shows.percent));
+  } else {
+    bar->SetPosition(0);
+    panel->SetCaption(shows.text);
   }
 }
 

@@ -135,22 +135,6 @@ void TfrmMain::SetMenuChecked(const std::string& name, bool on) {
 }
 
 void TfrmMain::BuildPanelsMenu(MenuItem& panels) {
-  // Per panel, in menu order; the "HDD Free Space" item only opens its
-  // drive sub-menu.
-  static const Handler kHandlers[kPanelCount][9] = {
-      {&TfrmMain::mnuShowFreeRAM_m_P1Click, &TfrmMain::mnuShowFreeRAM_p_P1Click,
-       &TfrmMain::mnuShowLoadedRAM_p_P1Click, &TfrmMain::mnuShowFreeSWAP_P1Click,
-       &TfrmMain::mnuShowTotalSWAP_P1Click, &TfrmMain::mnuShowCPUUsage_P1Click,
-       &TfrmMain::mnuShowClock_P1Click, nullptr, &TfrmMain::mnuShowWindowsUptime_P1Click},
-      {&TfrmMain::mnuShowFreeRAM_m_P2Click, &TfrmMain::mnuShowFreeRAM_p_P2Click,
-       &TfrmMain::mnuShowLoadedRAM_p_P2Click, &TfrmMain::mnuShowFreeSWAP_P2Click,
-       &TfrmMain::mnuShowTotalSWAP_P2Click, &TfrmMain::mnuShowCPUUsage_P2Click,
-       &TfrmMain::mnuShowClock_P2Click, nullptr, &TfrmMain::mnuShowWindowsUptime_P2Click},
-      {&TfrmMain::mnuShowFreeRAM_m_P3Click, &TfrmMain::mnuShowFreeRAM_p_P3Click,
-       &TfrmMain::mnuShowLoadedRAM_p_P3Click, &TfrmMain::mnuShowFreeSWAP_P3Click,
-       &TfrmMain::mnuShowTotalSWAP_P3Click, &TfrmMain::mnuShowCPUUsage_P3Click,
-       &TfrmMain::mnuShowClock_P3Click, nullptr, &TfrmMain::mnuShowWindowsUptime_P3Click},
-  };
   // Separator names between and after the headings, as laid out at design.
   static const char* const kAfterHeading[kPanelCount] = {"N7", "N12", "N13"};
   static const char* const kAfterContents[kPanelCount - 1][2] = {{"N9", "N2"}, {"N6", "N4"}};
@@ -164,11 +148,12 @@ void TfrmMain::BuildPanelsMenu(MenuItem& panels) {
     heading.SetImageIndex(2);
     heading.SetGroupIndex(headingGroup);
     AddSeparator(panels, kAfterHeading[k - 1], headingGroup);
-    for (std::size_t c = 0; c < PanelContents().size(); ++c) {
-      const PanelContentInfo& info = PanelContents()[c];
-      const Handler handler = kHandlers[k - 1][c];
+    for (const PanelContentInfo& info : PanelContents()) {
+      // The "HDD Free Space" item only opens its drive sub-menu.
       std::function<void(Component&)> onClick;
-      if (handler) onClick = [this, handler](Component& s) { (this->*handler)(s); };
+      if (info.content != PanelContent::pcDiskFree) {
+        onClick = [this, k, content = info.content](Component&) { SetPanelContent(k, content); };
+      }
       MenuItem& item = AddItem(panels, info.namePrefix + std::to_string(k), info.caption, std::move(onClick));
       item.SetRadioItem(true);
       item.SetGroupIndex(contentGroup);
@@ -218,11 +203,9 @@ void TfrmMain::mnuPopup(Component&) {
 void TfrmMain::MarkPanelContents() {
   const Settings& s = S();
   for (int k = 1; k <= kPanelCount; ++k) {
-    const auto content = PanelContentFromChar(StoredCharAt(s.ContentPanels, k, kDefaultContentPanels));
-    if (!content) continue;  // any other character leaves the marks as they were
-    for (const PanelContentInfo& info : PanelContents()) {
-      if (info.content == *content) SetMenuChecked(info.namePrefix + std::to_string(k), true);
-    }
+    // Any other character leaves the marks as they were.
+    const PanelContentInfo* row = PanelContentFromChar(StoredCharAt(s.ContentPanels, k, kDefaultContentPanels));
+    if (row) SetMenuChecked(row->namePrefix + std::to_string(k), true);
   }
 }
 

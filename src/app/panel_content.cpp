@@ -2,26 +2,50 @@
 
 #include <cstring>
 
+#include "sysinfo/probes.hpp"
+#include "textutil/format.hpp"
+
 namespace welmor {
 
-std::optional<PanelContent> PanelContentFromChar(char stored) {
-  if (stored < '1' || stored > '9') return std::nullopt;
-  return static_cast<PanelContent>(stored);
-}
+namespace {
 
-const std::array<PanelContentInfo, 9>& PanelContents() {
-  static const std::array<PanelContentInfo, 9> kContents{{
-      {PanelContent::pcFreeRAMMb, "Free RAM (Mb)", "mnuShowFreeRAM_m_P"},
-      {PanelContent::pcFreeRAMPct, "Free RAM (%)", "mnuShowFreeRAM_p_P"},
-      {PanelContent::pcLoadedRAMPct, "Loaded RAM (%)", "mnuShowLoadedRAM_p_P"},
-      {PanelContent::pcFreeSwap, "Free SWAP", "mnuShowFreeSWAP_P"},
-      {PanelContent::pcTotalSwap, "Total SWAP", "mnuShowTotalSWAP_P"},
-      {PanelContent::pcCpuUsage, "CPU Usage (%)", "mnuShowCPUUsage_P"},
-      {PanelContent::pcClock, "System Clock", "mnuShowClock_P"},
-      {PanelContent::pcDiskFree, "HDD Free Space", "mnuHDDFreeSpace_P"},
-      {PanelContent::pcUptime, "Windows Uptime", "mnuShowWindowsUptime_P"},
-  }};
-  return kContents;
+using S = const PanelSources&;
+
+const PanelContentInfo kContents[] = {
+    {PanelContent::pcFreeRAMMb, "Free RAM (Mb)", "mnuShowFreeRAM_m_P",
+     [](S s) { return PanelShows{"Free RAM: " + FormatByteSize(s.availPhys), s.freePct}; }},
+    {PanelContent::pcFreeRAMPct, "Free RAM (%)", "mnuShowFreeRAM_p_P",
+     [](S s) { return PanelShows{"Free RAM: " + std::to_string(s.freePct) + " %", s.freePct}; }},
+    {PanelContent::pcLoadedRAMPct, "Loaded RAM (%)", "mnuShowLoadedRAM_p_P",
+     [](S s) { return PanelShows{"Loaded RAM: " + std::to_string(s.loadPct) + " %", s.loadPct}; }},
+    {PanelContent::pcFreeSwap, "Free SWAP", "mnuShowFreeSWAP_P",
+     [](S s) { return PanelShows{"Free SWAP: " + FormatByteSize(s.availSwap)}; }},
+    {PanelContent::pcTotalSwap, "Total SWAP", "mnuShowTotalSWAP_P",
+     [](S s) { return PanelShows{"Total SWAP: " + FormatByteSize(s.totalSwap)}; }},
+    {PanelContent::pcCpuUsage, "CPU Usage (%)", "mnuShowCPUUsage_P",
+     [](S s) {
+       return PanelShows{std::to_string(s.cpuCount) + " CPUs Usage: " + std::to_string(s.cpuUsage) + "%", s.cpuUsage};
+     }},
+    {PanelContent::pcClock, "System Clock", "mnuShowClock_P", [](S s) { return PanelShows{s.localTimeText()}; }},
+    // Its menu item only opens the drive sub-menu.
+    {PanelContent::pcDiskFree, "HDD Free Space", "mnuHDDFreeSpace_P",
+     [](S s) {
+       return PanelShows{std::string("Drive ") + s.driveLetter + ": " +
+                         FormatByteSize(s.probes.GetDriveFreeSpace(s.driveLetter))};
+     }},
+    {PanelContent::pcUptime, "Windows Uptime", "mnuShowWindowsUptime_P",
+     [](S s) { return PanelShows{"System Uptime: " + s.probes.GetUptimeText()}; }},
+};
+
+}  // namespace
+
+std::span<const PanelContentInfo> PanelContents() { return kContents; }
+
+const PanelContentInfo* PanelContentFromChar(char stored) {
+  for (const PanelContentInfo& row : kContents) {
+    if (static_cast<char>(row.content) == stored) return &row;
+  }
+  return nullptr;
 }
 
 char StoredCharAt(const std::string& stored, int k, const char* startValue) {

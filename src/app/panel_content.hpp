@@ -1,13 +1,20 @@
 #pragma once
 // What a panel shows, stored as one character "1".."9" per panel in
 // ContentPanels; a disk panel's drive letter is the same place of ContentHDDs.
+//
+// Each content is one row of PanelContents(): the panel menus, their marks
+// and the refresh tick all read that table, so a new content is a new enum
+// value and a new row (see README, "Adding a panel content or an option").
 
-#include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace welmor {
+
+class Probes;
 
 enum class PanelContent : char {
   pcFreeRAMMb = '1',
@@ -25,17 +32,35 @@ inline constexpr int kPanelCount = 3;
 inline constexpr const char* kDefaultContentPanels = "167";
 inline constexpr const char* kDefaultContentHDDs = "CCC";
 
-// The content a stored character names, or nothing for any other character
-// (the panel then keeps its last text).
-std::optional<PanelContent> PanelContentFromChar(char stored);
+// The figures of one refresh tick and where a panel reads the rest.
+struct PanelSources {
+  int64_t availPhys, freePct, loadPct, availSwap, totalSwap;
+  int32_t cpuCount, cpuUsage;
+  char driveLetter;  // the panel's place of ContentHDDs
+  Probes& probes;
+  const std::function<std::string()>& localTimeText;
+};
+
+// A panel's text and bar: with a percentage the bar's maximum is set to 100
+// first and the position after the text; without one the position is set to
+// 0 before the text.
+struct PanelShows {
+  std::string text;
+  std::optional<int64_t> percent{};
+};
 
 struct PanelContentInfo {
-  PanelContent content;
+  PanelContent content;    // its value is the stored character
   const char* caption;     // menu caption
   const char* namePrefix;  // menu item name without the panel number
+  PanelShows (*fill)(const PanelSources&);
 };
 // In menu order.
-const std::array<PanelContentInfo, 9>& PanelContents();
+std::span<const PanelContentInfo> PanelContents();
+
+// The row a stored character names, or null for any other character (the
+// panel then keeps its last text).
+const PanelContentInfo* PanelContentFromChar(char stored);
 
 // Character k (1-based) of a stored three-character text. A text cut short
 // by hand reads the missing places from the start value.
