@@ -1,5 +1,6 @@
-// Menu commands that change the refresh interval, the graphs and the small
-// on/off options. Each ends with a full save.
+// Menu commands that change the refresh interval and switch both graphs, and
+// what a graph option's change applies. The on/off options themselves are
+// entries of the menu tree (main_menu.cpp).
 #include <cstdint>
 #include <string>
 
@@ -56,8 +57,7 @@ void TfrmMain::mnuRefreshClick(Component&) {
   trm->SetInterval(RefreshIntervalMs(S()));
 }
 
-void TfrmMain::AfterGraphCommand() {
-  store_->SaveSettings(false);
+void TfrmMain::ApplyGraphs() {
   UpdateGraph(false);
   ApplyLayout();
 }
@@ -66,28 +66,8 @@ void TfrmMain::mnuActive_GClick(Component&) {
   const bool on = !gr->Visible();
   S().GraphCPU = on;
   S().GraphRAM = on;
-  AfterGraphCommand();
-}
-
-void TfrmMain::mnuShowCPUUsage_GClick(Component&) {
-  S().GraphCPU = !S().GraphCPU;
-  AfterGraphCommand();
-}
-
-void TfrmMain::mnuShowRAMUsage_GClick(Component&) {
-  S().GraphRAM = !S().GraphRAM;
-  AfterGraphCommand();
-}
-
-void TfrmMain::mnuStickyClick(Component&) {
-  S().Sticky = !S().Sticky;
-  ApplySticky();
   store_->SaveSettings(false);
-}
-
-void TfrmMain::mnuShowProcessClick(Component&) {
-  S().ShowProcesses = !S().ShowProcesses;
-  store_->SaveSettings(false);
+  ApplyGraphs();
 }
 
 }  // namespace welmor

@@ -380,15 +380,6 @@ void TfrmMain::mnuCloseClick(Component&) {
   if (Application* app = App()) app->Terminate();
 }
 
-void TfrmMain::mnuInstalationClick(Component&) {
-  S().RunAtStartup = !S().RunAtStartup;
-  store_->SetRunAtStartup(S().RunAtStartup);
-  store_->SaveSettings(false);
-}
-
-void TfrmMain::mnuSavePositionClick(Component&) {
-  S().SavePosition = !S().SavePosition;
-  store_->SaveSettings(false);
-}
+void TfrmMain::ApplyRunAtStartup() { store_->SetRunAtStartup(S().RunAtStartup); }
 
 }  // namespace welmor

@@ -78,16 +78,23 @@ class TfrmMain : public Form {
   // --- menu (main_menu.cpp builds it and marks it when it opens) ----------------
   void mnuPopup(Component& sender);
   void mnuCloseClick(Component& sender);
-  void mnuInstalationClick(Component& sender);
-  void mnuSavePositionClick(Component& sender);
+  // The on/off options: each entry of the menu tree with a setting is one
+  // (main_menu.cpp); what their change applies besides the save.
+  void FlipOption(const std::string& itemName);
+  void mnuInstalationClick(Component&) { FlipOption("mnuInstalation"); }
+  void mnuSavePositionClick(Component&) { FlipOption("mnuSaveposition"); }
+  void mnuStickyClick(Component&) { FlipOption("mnuSticky"); }
+  void mnuShowProcessClick(Component&) { FlipOption("mnuShowProcess"); }
+  void mnuShowCPUUsage_GClick(Component&) { FlipOption("mnuShowCPUUsage_G"); }
+  void mnuShowRAMUsage_GClick(Component&) { FlipOption("mnuShowRAMUsage_G"); }
+  void ApplyRunAtStartup();
+  // The magnet follows the Sticky setting.
+  void ApplySticky();
+  void ApplyGraphs();
 
   // --- commands (main_commands.cpp) ---------------------------------------------
   void mnuRefreshClick(Component& sender);
   void mnuActive_GClick(Component& sender);
-  void mnuShowCPUUsage_GClick(Component& sender);
-  void mnuShowRAMUsage_GClick(Component& sender);
-  void mnuStickyClick(Component& sender);
-  void mnuShowProcessClick(Component& sender);
 
   // --- colours (colours.cpp) -------------------------------------------------------
   void mnuColorTextClick(Component& sender);
@@ -181,9 +188,6 @@ class TfrmMain : public Form {
   void SetMenuChecked(const std::string& name, bool on);
   void MarkPanelContents();
   void MarkAlarms();
-  // The magnet follows the Sticky setting.
-  void ApplySticky();
-  void AfterGraphCommand();
   void ApplyTextColor();
   void ApplyBarColor();
   void ApplyBackgroundColor();

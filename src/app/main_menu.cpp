@@ -13,6 +13,10 @@ using Handler = void (TfrmMain::*)(Component&);
 
 // One item of the tree below the panel contents, in menu order. A nested
 // item belongs to the last top-level item above it.
+//
+// An on/off option is one entry with `option` set: its check mark shows that
+// setting when the menu opens, and a click flips it, runs `before`, saves
+// the settings and runs `after`.
 struct MenuEntry {
   bool nested;
   const char* name;
@@ -20,6 +24,9 @@ struct MenuEntry {
   int32_t image = -1;
   Handler onClick = nullptr;
   bool enabled = true;
+  bool Settings::*option = nullptr;
+  void (TfrmMain::*before)() = nullptr;
+  void (TfrmMain::*after)() = nullptr;
 };
 
 const MenuEntry kMenuTree[] = {
@@ -28,8 +35,10 @@ const MenuEntry kMenuTree[] = {
     {false, "mnuGraph", "&Graphs", 0},
     {true, "mnuActive_G", "Active", -1, &TfrmMain::mnuActive_GClick},
     {true, "N10", "-"},
-    {true, "mnuShowCPUUsage_G", "CPU Usage (red)", -1, &TfrmMain::mnuShowCPUUsage_GClick},
-    {true, "mnuShowRAMUsage_G", "RAM Usage (yellow)", -1, &TfrmMain::mnuShowRAMUsage_GClick},
+    {.nested = true, .name = "mnuShowCPUUsage_G", .caption = "CPU Usage (red)", .option = &Settings::GraphCPU,
+     .after = &TfrmMain::ApplyGraphs},
+    {.nested = true, .name = "mnuShowRAMUsage_G", .caption = "RAM Usage (yellow)", .option = &Settings::GraphRAM,
+     .after = &TfrmMain::ApplyGraphs},
     {false, "N8", "-"},
     {false, "mnuAlarms", "&Alarms", 0},
     {true, "mnuCPU1Alarm", "CPU Alarm 1", 2, &TfrmMain::mnuCPU1AlarmClick},
@@ -64,13 +73,15 @@ const MenuEntry kMenuTree[] = {
     {true, "default1", "Default", -1, &TfrmMain::default1Click},
     {false, "N14", "-"},
     {false, "mnuMisc", "&Misc.", 0},
-    {true, "mnuInstalation", "Run at StartUp", -1, &TfrmMain::mnuInstalationClick},
-    {true, "mnuSticky", "Sticky window", -1, &TfrmMain::mnuStickyClick},
-    {true, "mnuShowProcess", "Show processes", -1, &TfrmMain::mnuShowProcessClick},
+    {.nested = true, .name = "mnuInstalation", .caption = "Run at StartUp", .option = &Settings::RunAtStartup,
+     .before = &TfrmMain::ApplyRunAtStartup},
+    {.nested = true, .name = "mnuSticky", .caption = "Sticky window", .option = &Settings::Sticky,
+     .before = &TfrmMain::ApplySticky},
+    {.nested = true, .name = "mnuShowProcess", .caption = "Show processes", .option = &Settings::ShowProcesses},
     {true, "mnuRefresh", "Refresh ( sec.) ...", -1, &TfrmMain::mnuRefreshClick},
     // Nothing enables the update check; its command stays out of reach.
     {true, "mnuUpdates", "Check for updates", -1, &TfrmMain::mnuUpdatesClick, false},
-    {true, "mnuSaveposition", "Save window position", -1, &TfrmMain::mnuSavePositionClick},
+    {.nested = true, .name = "mnuSaveposition", .caption = "Save window position", .option = &Settings::SavePosition},
     {false, "N5", "-", -1, nullptr, false},
     {false, "mnuHistory", "&History", -1, &TfrmMain::mnuHistoryClick},
     {false, "mnuAbout", "A&bout", -1, &TfrmMain::mnuAboutClick},
@@ -171,6 +182,7 @@ void TfrmMain::BuildMenu() {
   for (const MenuEntry& entry : kMenuTree) {
     std::function<void(Component&)> onClick;
     if (entry.onClick) onClick = [this, handler = entry.onClick](Component& s) { (this->*handler)(s); };
+    if (entry.option) onClick = [this, name = entry.name](Component&) { FlipOption(name); };
     MenuItem& item = AddItem(entry.nested ? *head : root, entry.name, entry.caption, std::move(onClick));
     item.SetImageIndex(entry.image);
     item.SetEnabled(entry.enabled);
@@ -182,9 +194,9 @@ void TfrmMain::BuildMenu() {
 
 void TfrmMain::mnuPopup(Component&) {
   const Settings& s = S();
-  SetMenuChecked("mnuInstalation", s.RunAtStartup);
-  SetMenuChecked("mnuSticky", s.Sticky);
-  SetMenuChecked("mnuShowProcess", s.ShowProcesses);
+  for (const MenuEntry& entry : kMenuTree) {
+    if (entry.option) SetMenuChecked(entry.name, s.*entry.option);
+  }
   if (MenuItem* updates = FindMenuItem("mnuUpdates")) {
     if (updates->Enabled()) updates->SetChecked(s.AutoUpdate);
     updates->SetCaption(s.AutoUpdate ? "Check for updates [ on StartUp ]" : "Check for updates [ Manual ]");
@@ -192,12 +204,19 @@ void TfrmMain::mnuPopup(Component&) {
   if (MenuItem* refresh = FindMenuItem("mnuRefresh")) {
     refresh->SetCaption("Refresh  (" + std::to_string(s.Interval) + " sec) ...");
   }
-  SetMenuChecked("mnuSaveposition", s.SavePosition);
   MarkPanelContents();
   SetMenuChecked("mnuActive_G", s.GraphCPU || s.GraphRAM);
-  SetMenuChecked("mnuShowCPUUsage_G", s.GraphCPU);
-  SetMenuChecked("mnuShowRAMUsage_G", s.GraphRAM);
   MarkAlarms();
+}
+
+void TfrmMain::FlipOption(const std::string& name) {
+  for (const MenuEntry& entry : kMenuTree) {
+    if (!entry.option || name != entry.name) continue;
+    S().*entry.option = !(S().*entry.option);
+    if (entry.before) (this->*entry.before)();
+    store_->SaveSettings(false);
+    if (entry.after) (this->*entry.after)();
+  }
 }
 
 void TfrmMain::MarkPanelContents() {
