@@ -226,8 +226,8 @@ TEST_F(SettingsStoreTest, SaveWritesTheRecordAndReloadsIt) {
   hive.writeLog.clear();
   store.SaveSettings(false);
 
-  EXPECT_EQ(hive.writeLog.size(), 27u);
-  EXPECT_EQ(hive.ValueCount(kKey), 27u);  // the alarm counters are not stored
+  EXPECT_EQ(hive.writeLog.size(), kFirstRun.size());
+  EXPECT_EQ(hive.ValueCount(kKey), kFirstRun.size());  // the alarm counters are not stored
   EXPECT_EQ(hive.GetString(kKey, "ContentPanels"), "845");
   EXPECT_EQ(hive.GetDword(kKey, "ColorBG"), -1);
   EXPECT_EQ(hive.GetDword(kKey, "RAMAlarm_2_Interval"), 3600);

@@ -257,7 +257,7 @@ TEST_F(SettingsStoreWin32Test, FirstLoadWritesAllValuesWithTheirTypes) {
                              nullptr, nullptr, nullptr),
             ERROR_SUCCESS);
   RegCloseKey(key);
-  EXPECT_EQ(valueCount, 27u);
+  EXPECT_EQ(valueCount, expected.size());
   for (const auto& [name, value] : expected) {
     const auto raw = QueryRaw(settings, name);
     ASSERT_TRUE(raw) << name;
