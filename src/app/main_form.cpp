@@ -285,13 +285,13 @@ void TfrmMain::trmTimer(Component&) {
     chartInStep_ = false;  // the refresh timer starts over from now
   }
   CpuUsage = probes_.GetCpuUsage();
-  const int64_t availPhys = static_cast<int64_t>(probes_.GetMemoryStatusValue(1));
-  const int64_t freePct = static_cast<int64_t>(probes_.GetMemoryStatusValue(3));
-  const int64_t loadPct = static_cast<int64_t>(probes_.GetMemoryStatusValue(4));
-  const int64_t availSwap = static_cast<int64_t>(probes_.GetMemoryStatusValue(5));
-  const int64_t totalSwap = static_cast<int64_t>(probes_.GetMemoryStatusValue(6));
-  for (int k = 1; k <= kPanelCount; ++k) FillPanel(k, availPhys, freePct, loadPct, availSwap, totalSwap);
-  alarms_.EvaluateAlarms(S(), CpuUsage, static_cast<uint64_t>(loadPct));
+  const auto memory = [this](uint32_t selector) {
+    return static_cast<int64_t>(probes_.GetMemoryStatusValue(selector));
+  };
+  PanelSources sources{memory(1), memory(3), memory(4), memory(5), memory(6),
+                       CpuCount,  CpuUsage,  '\0',      probes_,   services_.localTimeText};
+  for (int k = 1; k <= kPanelCount; ++k) FillPanel(k, sources);
+  alarms_.EvaluateAlarms(S(), CpuUsage, static_cast<uint64_t>(sources.loadPct));
   if (txt_1->GetColor() != S().ColorBG) {
     txt_1->SetColor(S().ColorBG);
     prg_1->SetBackgroundColor(S().ColorBG);
@@ -314,16 +314,15 @@ void TfrmMain::KeepChartInStep() {
   chartInStep_ = true;
 }
 
-void TfrmMain::FillPanel(int k, int64_t availPhys, int64_t freePct, int64_t loadPct, int64_t availSwap,
-                         int64_t totalSwap) {
+void TfrmMain::FillPanel(int k, PanelSources& sources) {
   Label* panel = Panels[k];
   TQProgressBar* bar = Bars[k];
   if (!panel || !bar) return;
-  const PanelContentInfo* row = PanelContentFromChar(StoredCharAt(S().ContentPanels, k, kDefaultContentPanels));
+  const PanelContentInfo* row =
+      PanelContentFromChar(StoredCharAt(S().ContentPanels, k, kDefaultContentPanels));
   if (!row) return;  // an unknown character freezes the panel
-  const PanelShows shows = row->fill({availPhys, freePct, loadPct, availSwap, totalSwap, CpuCount, CpuUsage,
-                                      StoredCharAt(S().ContentHDDs, k, kDefaultContentHDDs), probes_,
-                                      services_.localTimeText});
+  sources.driveLetter = StoredCharAt(S().ContentHDDs, k, kDefaultContentHDDs);
+  const PanelShows shows = row->fill(sources);
   if (shows.percent) {
     bar->SetMaximum(100);
     panel->SetCaption(shows.text);
@@ -347,7 +346,8 @@ void TfrmMain::PanelMouseMove(Control& sender, bool buildTooltip) {
       std::vector<ProcessLine> lines;
       lines.reserve(entries.size());
       for (const ProcessEntry32& e : entries) lines.push_back({e.th32ProcessID, e.szExeFile});
-      sender.SetHint(BuildProcessTooltip(lines, [this](uint32_t id) { return probes_.GetProcessWorkingSet(id); }));
+      sender.SetHint(
+          BuildProcessTooltip(lines, [this](uint32_t id) { return probes_.GetProcessWorkingSet(id); }));
     }
     sender.SetShowHint(S().ShowProcesses);
   }

@@ -11,8 +11,8 @@
 
 #include "app/alarms.hpp"
 #include "app/panel_content.hpp"
-#include "controls/form_magnet.hpp"
 #include "app/sound_player.hpp"
+#include "controls/form_magnet.hpp"
 #include "controls/graph.hpp"
 #include "controls/progress_bar.hpp"
 #include "settings/settings_store.hpp"
@@ -194,8 +194,8 @@ class TfrmMain : public Form {
   void PickColor(uint32_t Settings::*field, uint32_t Settings::*mustDiffer, const char* refusal,
                  void (TfrmMain::*apply)());
   void BuildDriveMenus();
-  void FillPanel(int k, int64_t availPhys, int64_t freePct, int64_t loadPct, int64_t availSwap,
-                 int64_t totalSwap);
+  // Panel k from the tick's figures; sets their drive letter to the panel's.
+  void FillPanel(int k, PanelSources& sources);
   void SetPanelContent(int k, PanelContent content);
   void SetPanelDrive(int k, Component& item);
   void PanelMouseMove(Control& sender, bool buildTooltip);

@@ -35,10 +35,10 @@ const MenuEntry kMenuTree[] = {
     {false, "mnuGraph", "&Graphs", 0},
     {true, "mnuActive_G", "Active", -1, &TfrmMain::mnuActive_GClick},
     {true, "N10", "-"},
-    {.nested = true, .name = "mnuShowCPUUsage_G", .caption = "CPU Usage (red)", .option = &Settings::GraphCPU,
-     .after = &TfrmMain::ApplyGraphs},
-    {.nested = true, .name = "mnuShowRAMUsage_G", .caption = "RAM Usage (yellow)", .option = &Settings::GraphRAM,
-     .after = &TfrmMain::ApplyGraphs},
+    {true, "mnuShowCPUUsage_G", "CPU Usage (red)", -1, nullptr, true, &Settings::GraphCPU, nullptr,
+     &TfrmMain::ApplyGraphs},
+    {true, "mnuShowRAMUsage_G", "RAM Usage (yellow)", -1, nullptr, true, &Settings::GraphRAM, nullptr,
+     &TfrmMain::ApplyGraphs},
     {false, "N8", "-"},
     {false, "mnuAlarms", "&Alarms", 0},
     {true, "mnuCPU1Alarm", "CPU Alarm 1", 2, &TfrmMain::mnuCPU1AlarmClick},
@@ -73,15 +73,14 @@ const MenuEntry kMenuTree[] = {
     {true, "default1", "Default", -1, &TfrmMain::default1Click},
     {false, "N14", "-"},
     {false, "mnuMisc", "&Misc.", 0},
-    {.nested = true, .name = "mnuInstalation", .caption = "Run at StartUp", .option = &Settings::RunAtStartup,
-     .before = &TfrmMain::ApplyRunAtStartup},
-    {.nested = true, .name = "mnuSticky", .caption = "Sticky window", .option = &Settings::Sticky,
-     .before = &TfrmMain::ApplySticky},
-    {.nested = true, .name = "mnuShowProcess", .caption = "Show processes", .option = &Settings::ShowProcesses},
+    {true, "mnuInstalation", "Run at StartUp", -1, nullptr, true, &Settings::RunAtStartup,
+     &TfrmMain::ApplyRunAtStartup},
+    {true, "mnuSticky", "Sticky window", -1, nullptr, true, &Settings::Sticky, &TfrmMain::ApplySticky},
+    {true, "mnuShowProcess", "Show processes", -1, nullptr, true, &Settings::ShowProcesses},
     {true, "mnuRefresh", "Refresh ( sec.) ...", -1, &TfrmMain::mnuRefreshClick},
     // Nothing enables the update check; its command stays out of reach.
     {true, "mnuUpdates", "Check for updates", -1, &TfrmMain::mnuUpdatesClick, false},
-    {.nested = true, .name = "mnuSaveposition", .caption = "Save window position", .option = &Settings::SavePosition},
+    {true, "mnuSaveposition", "Save window position", -1, nullptr, true, &Settings::SavePosition},
     {false, "N5", "-", -1, nullptr, false},
     {false, "mnuHistory", "&History", -1, &TfrmMain::mnuHistoryClick},
     {false, "mnuAbout", "A&bout", -1, &TfrmMain::mnuAboutClick},
@@ -223,7 +222,8 @@ void TfrmMain::MarkPanelContents() {
   const Settings& s = S();
   for (int k = 1; k <= kPanelCount; ++k) {
     // Any other character leaves the marks as they were.
-    const PanelContentInfo* row = PanelContentFromChar(StoredCharAt(s.ContentPanels, k, kDefaultContentPanels));
+    const PanelContentInfo* row =
+        PanelContentFromChar(StoredCharAt(s.ContentPanels, k, kDefaultContentPanels));
     if (row) SetMenuChecked(row->namePrefix + std::to_string(k), true);
   }
 }

@@ -13,20 +13,28 @@ using S = const PanelSources&;
 
 const PanelContentInfo kContents[] = {
     {PanelContent::pcFreeRAMMb, "Free RAM (Mb)", "mnuShowFreeRAM_m_P",
-     [](S s) { return PanelShows{"Free RAM: " + FormatByteSize(s.availPhys), s.freePct}; }},
+     [](S s) {
+       return PanelShows{"Free RAM: " + FormatByteSize(s.availPhys), s.freePct};
+     }},
     {PanelContent::pcFreeRAMPct, "Free RAM (%)", "mnuShowFreeRAM_p_P",
-     [](S s) { return PanelShows{"Free RAM: " + std::to_string(s.freePct) + " %", s.freePct}; }},
+     [](S s) {
+       return PanelShows{"Free RAM: " + std::to_string(s.freePct) + " %", s.freePct};
+     }},
     {PanelContent::pcLoadedRAMPct, "Loaded RAM (%)", "mnuShowLoadedRAM_p_P",
-     [](S s) { return PanelShows{"Loaded RAM: " + std::to_string(s.loadPct) + " %", s.loadPct}; }},
+     [](S s) {
+       return PanelShows{"Loaded RAM: " + std::to_string(s.loadPct) + " %", s.loadPct};
+     }},
     {PanelContent::pcFreeSwap, "Free SWAP", "mnuShowFreeSWAP_P",
      [](S s) { return PanelShows{"Free SWAP: " + FormatByteSize(s.availSwap)}; }},
     {PanelContent::pcTotalSwap, "Total SWAP", "mnuShowTotalSWAP_P",
      [](S s) { return PanelShows{"Total SWAP: " + FormatByteSize(s.totalSwap)}; }},
     {PanelContent::pcCpuUsage, "CPU Usage (%)", "mnuShowCPUUsage_P",
      [](S s) {
-       return PanelShows{std::to_string(s.cpuCount) + " CPUs Usage: " + std::to_string(s.cpuUsage) + "%", s.cpuUsage};
+       return PanelShows{std::to_string(s.cpuCount) + " CPUs Usage: " + std::to_string(s.cpuUsage) + "%",
+                         s.cpuUsage};
      }},
-    {PanelContent::pcClock, "System Clock", "mnuShowClock_P", [](S s) { return PanelShows{s.localTimeText()}; }},
+    {PanelContent::pcClock, "System Clock", "mnuShowClock_P",
+     [](S s) { return PanelShows{s.localTimeText()}; }},
     // Its menu item only opens the drive sub-menu.
     {PanelContent::pcDiskFree, "HDD Free Space", "mnuHDDFreeSpace_P",
      [](S s) {
