@@ -257,9 +257,6 @@ void TfrmMain::FormClose(Component&, CloseAction&) { store_->SaveSettings(false)
 void TfrmMain::BuildDriveMenus() {
   FixedDrives = Explode(" ", probes_.GetFixedDrives());
   FixedDrives.pop_back();  // the text ends with the delimiter
-  using Handler = void (TfrmMain::*)(Component&);
-  static const Handler kHandlers[kPanelCount] = {&TfrmMain::mnuHDDFree_1_Click, &TfrmMain::mnuHDDFree_2_Click,
-                                                 &TfrmMain::mnuHDDFree_3_Click};
   for (int k = 1; k <= kPanelCount; ++k) {
     auto* parent = dynamic_cast<MenuItem*>(FindComponent("mnuHDDFreeSpace_P" + std::to_string(k)));
     if (!parent) continue;
@@ -268,8 +265,7 @@ void TfrmMain::BuildDriveMenus() {
       item.SetName("mnuHDDFree_P" + std::to_string(k) + "_" + std::to_string(j));
       item.SetCaption("Drive: " + FixedDrives[j] + "\\");
       item.SetGroupIndex(static_cast<uint8_t>(k + 10));
-      const Handler handler = kHandlers[k - 1];
-      item.OnClick = [this, handler](Component& s) { (this->*handler)(s); };
+      item.OnClick = [this, k](Component& s) { SetPanelDrive(k, s); };
       parent->Add(item);
     }
   }

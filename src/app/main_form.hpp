@@ -121,30 +121,22 @@ class TfrmMain : public Form {
   void mnuAboutClick(Component& sender);
   void mnuUpdatesClick(Component& sender);
 
-  void mnuShowFreeRAM_m_P1Click(Component&) { SetPanelContent(1, PanelContent::pcFreeRAMMb); }
-  void mnuShowFreeRAM_p_P1Click(Component&) { SetPanelContent(1, PanelContent::pcFreeRAMPct); }
-  void mnuShowLoadedRAM_p_P1Click(Component&) { SetPanelContent(1, PanelContent::pcLoadedRAMPct); }
-  void mnuShowFreeSWAP_P1Click(Component&) { SetPanelContent(1, PanelContent::pcFreeSwap); }
-  void mnuShowTotalSWAP_P1Click(Component&) { SetPanelContent(1, PanelContent::pcTotalSwap); }
-  void mnuShowCPUUsage_P1Click(Component&) { SetPanelContent(1, PanelContent::pcCpuUsage); }
-  void mnuShowClock_P1Click(Component&) { SetPanelContent(1, PanelContent::pcClock); }
-  void mnuShowWindowsUptime_P1Click(Component&) { SetPanelContent(1, PanelContent::pcUptime); }
-  void mnuShowFreeRAM_m_P2Click(Component&) { SetPanelContent(2, PanelContent::pcFreeRAMMb); }
-  void mnuShowFreeRAM_p_P2Click(Component&) { SetPanelContent(2, PanelContent::pcFreeRAMPct); }
-  void mnuShowLoadedRAM_p_P2Click(Component&) { SetPanelContent(2, PanelContent::pcLoadedRAMPct); }
-  void mnuShowFreeSWAP_P2Click(Component&) { SetPanelContent(2, PanelContent::pcFreeSwap); }
-  void mnuShowTotalSWAP_P2Click(Component&) { SetPanelContent(2, PanelContent::pcTotalSwap); }
-  void mnuShowCPUUsage_P2Click(Component&) { SetPanelContent(2, PanelContent::pcCpuUsage); }
-  void mnuShowClock_P2Click(Component&) { SetPanelContent(2, PanelContent::pcClock); }
-  void mnuShowWindowsUptime_P2Click(Component&) { SetPanelContent(2, PanelContent::pcUptime); }
-  void mnuShowFreeRAM_m_P3Click(Component&) { SetPanelContent(3, PanelContent::pcFreeRAMMb); }
-  void mnuShowFreeRAM_p_P3Click(Component&) { SetPanelContent(3, PanelContent::pcFreeRAMPct); }
-  void mnuShowLoadedRAM_p_P3Click(Component&) { SetPanelContent(3, PanelContent::pcLoadedRAMPct); }
-  void mnuShowFreeSWAP_P3Click(Component&) { SetPanelContent(3, PanelContent::pcFreeSwap); }
-  void mnuShowTotalSWAP_P3Click(Component&) { SetPanelContent(3, PanelContent::pcTotalSwap); }
-  void mnuShowCPUUsage_P3Click(Component&) { SetPanelContent(3, PanelContent::pcCpuUsage); }
-  void mnuShowClock_P3Click(Component&) { SetPanelContent(3, PanelContent::pcClock); }
-  void mnuShowWindowsUptime_P3Click(Component&) { SetPanelContent(3, PanelContent::pcUptime); }
+  // The content commands, each named after its item with "Click" appended
+  // (mnuShowFreeRAM_m_P1Click and so on); the menu reaches the same through
+  // PanelContents(). "HDD Free Space" has none.
+#define WELMOR_CONTENT_COMMANDS(item, content)                                 \
+  void item##1Click(Component&) { SetPanelContent(1, PanelContent::content); } \
+  void item##2Click(Component&) { SetPanelContent(2, PanelContent::content); } \
+  void item##3Click(Component&) { SetPanelContent(3, PanelContent::content); }
+  WELMOR_CONTENT_COMMANDS(mnuShowFreeRAM_m_P, pcFreeRAMMb)
+  WELMOR_CONTENT_COMMANDS(mnuShowFreeRAM_p_P, pcFreeRAMPct)
+  WELMOR_CONTENT_COMMANDS(mnuShowLoadedRAM_p_P, pcLoadedRAMPct)
+  WELMOR_CONTENT_COMMANDS(mnuShowFreeSWAP_P, pcFreeSwap)
+  WELMOR_CONTENT_COMMANDS(mnuShowTotalSWAP_P, pcTotalSwap)
+  WELMOR_CONTENT_COMMANDS(mnuShowCPUUsage_P, pcCpuUsage)
+  WELMOR_CONTENT_COMMANDS(mnuShowClock_P, pcClock)
+  WELMOR_CONTENT_COMMANDS(mnuShowWindowsUptime_P, pcUptime)
+#undef WELMOR_CONTENT_COMMANDS
   void mnuHDDFree_1_Click(Component& sender) { SetPanelDrive(1, sender); }
   void mnuHDDFree_2_Click(Component& sender) { SetPanelDrive(2, sender); }
   void mnuHDDFree_3_Click(Component& sender) { SetPanelDrive(3, sender); }

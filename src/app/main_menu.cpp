@@ -12,11 +12,9 @@ namespace {
 using Handler = void (TfrmMain::*)(Component&);
 
 // One item of the tree below the panel contents, in menu order. A nested
-// item belongs to the last top-level item above it.
-//
-// An on/off option is one entry with `option` set: its check mark shows that
-// setting when the menu opens, and a click flips it, runs `before`, saves
-// the settings and runs `after`.
+// item belongs to the last top-level item above it. An on/off option has
+// `option`: its mark shows that setting; a click flips it, runs `before`,
+// saves and runs `after`.
 struct MenuEntry {
   bool nested;
   const char* name;
