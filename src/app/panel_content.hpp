@@ -1,10 +1,8 @@
 #pragma once
 // What a panel shows, stored as one character "1".."9" per panel in
 // ContentPanels; a disk panel's drive letter is the same place of ContentHDDs.
-//
-// Each content is one row of PanelContents(): the panel menus, their marks
-// and the refresh tick all read that table, so a new content is a new enum
-// value and a new row (see README, "Adding a panel content or an option").
+// Each content is one row of PanelContents(), which the panel menus, their
+// marks and the refresh tick read (README: "Adding a panel content ...").
 
 #include <cstdint>
 #include <functional>
@@ -41,9 +39,8 @@ struct PanelSources {
   const std::function<std::string()>& localTimeText;
 };
 
-// A panel's text and bar: with a percentage the bar's maximum is set to 100
-// first and the position after the text; without one the position is set to
-// 0 before the text.
+// A panel's text and bar: a percentage sets the bar's maximum to 100 before
+// the text and the position after it; none sets the position 0 before it.
 struct PanelShows {
   std::string text;
   std::optional<int64_t> percent{};
