@@ -180,7 +180,7 @@ TEST_F(SecondaryWindowsTest, AboutLinksShowTheHandAndOpenTheirTargets) {
 // The two commands chosen from the widget's real menu.
 using MainWindowCommandsTest = SecondaryWindowsTest;
 
-TEST_F(MainWindowCommandsTest, EachHistoryCommandOpensOneMoreWindowThatOutlivesItsClosing) {
+TEST_F(MainWindowCommandsTest, EachHistoryCommandOpensOneMoreWindowAndClosedOnesAreFreed) {
   Item("mnuHistory").Click();
   Item("mnuHistory").Click();
   const std::vector<TfrmHistory*> shown = HistoryWindows();
@@ -195,7 +195,11 @@ TEST_F(MainWindowCommandsTest, EachHistoryCommandOpensOneMoreWindowThatOutlivesI
   shown[0]->KeyPressed(kEscape, 0);
   EXPECT_FALSE(shown[0]->Visible());
   EXPECT_TRUE(shown[1]->Visible());
-  EXPECT_EQ(HistoryWindows().size(), 2u);
+  Item("mnuHistory").Click();
+  const std::vector<TfrmHistory*> after = HistoryWindows();
+  ASSERT_EQ(after.size(), 2u);  // the closed one is gone, the open one stays
+  EXPECT_EQ(after[0], shown[1]);
+  EXPECT_TRUE(after[1]->Visible());
 }
 
 TEST_F(MainWindowCommandsTest, TheAboutCommandReturnsWhenEscapeEndsTheModalShowing) {
