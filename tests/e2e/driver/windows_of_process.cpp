@@ -67,13 +67,9 @@ std::vector<HWND> TopLevelWindows(const std::vector<DWORD>& pids) {
 
 HWND FindMainWindow(const std::vector<DWORD>& pids) {
   for (HWND window : TopLevelWindows(pids)) {
-    if (!IsWindowVisible(window)) continue;
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    if (rect.right <= rect.left || rect.bottom <= rect.top) continue;
     const std::string name = ClassOf(window);
-    if (name == kDialogClass || name == kMenuClass || lstrcmpiA(name.c_str(), "tooltips_class32") == 0) continue;
-    return window;
+    const bool widget = name == "WelmorMain" || name.rfind("WelmorMain_", 0) == 0;
+    if (IsWindowVisible(window) && (widget || name == "WelmorFixtureMain")) return window;
   }
   return nullptr;
 }

@@ -27,8 +27,10 @@ std::vector<DWORD> ProcessesOf(const std::string& target);
 // Top-level windows of the processes, topmost first.
 std::vector<HWND> TopLevelWindows(const std::vector<DWORD>& pids);
 
-// The window a user would call "the program": visible, not empty, and neither
-// a dialog, a menu nor a tooltip.
+// The window a user would call "the program", found by its own class (the
+// widget's "WelmorMain", with or without a class-style suffix, or the
+// fixture's main class), never by its place among the others: a hint or a
+// history window can be on top of it.
 HWND FindMainWindow(const std::vector<DWORD>& pids);
 
 // Visible top-level windows of a class, topmost first.
