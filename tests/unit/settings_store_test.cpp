@@ -79,6 +79,8 @@ class SettingsStoreTest : public ::testing::Test {
         {"SavePosition", 0},      {"PTop", 123},            {"PLeft", 0xFFFFFE0C},  // -500
     };
     for (const auto& [name, number] : numbers) values.emplace_back(name, RegistryValue::FromDword(number));
+    // Not a setting; only the update check reads it. Kept byte for byte.
+    values.emplace_back("UpdateHost", RegistryValue{RegistryValueKind::ExpandText, {'m', 0xE9, ':', '8', 0, 'x'}});
     return values;
   }
 
@@ -376,6 +378,8 @@ TEST_F(SettingsStoreTest, AWronglyTypedValueIsReportedAndEveryOtherValueSurvives
         EXPECT_EQ(hive.Get(kKey, name), value) << name;
       }
     }
+    store.UpgradeSettings();
+    EXPECT_EQ(hive.Get(kKey, "UpdateHost"), Customised().back().second);
     EXPECT_TRUE(notices.empty());
   }
 }
