@@ -103,7 +103,8 @@ bool UpdateChecker::DownloadUpdate(const std::string& remotePath) {
     // the user an archive of that name already in the folder.
     const std::string part = services_.files->MakeTemporaryFile(folder);
     if (part.empty()) return false;
-    if (DownloadFile("http://" + remotePath, part) && services_.files->ReplaceFile(part, ArchiveTarget(folder)))
+    if (DownloadFile("http://" + remotePath, part) &&
+        services_.files->ReplaceFile(part, ArchiveTarget(folder)))
       return true;
     services_.files->RemoveFile(part);
     return false;

@@ -117,7 +117,8 @@ class MemoryRegistry {
 
     bool OpenKey(const std::string& path, KeyAccess access) override {
       CloseKey();
-      if ((hive_.readOnly && access != KeyAccess::Read) || Fold(path) == Fold(hive_.unopenableKey)) return false;
+      if ((hive_.readOnly && access != KeyAccess::Read) || Fold(path) == Fold(hive_.unopenableKey))
+        return false;
       if (!hive_.HasKey(path)) {
         if (access != KeyAccess::CreateForWrite) return false;
         hive_.CreateKey(path);

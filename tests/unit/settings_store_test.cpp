@@ -80,7 +80,8 @@ class SettingsStoreTest : public ::testing::Test {
     };
     for (const auto& [name, number] : numbers) values.emplace_back(name, RegistryValue::FromDword(number));
     // Not a setting; only the update check reads it. Kept byte for byte.
-    values.emplace_back("UpdateHost", RegistryValue{RegistryValueKind::ExpandText, {'m', 0xE9, ':', '8', 0, 'x'}});
+    values.emplace_back("UpdateHost",
+                        RegistryValue{RegistryValueKind::ExpandText, {'m', 0xE9, ':', '8', 0, 'x'}});
     return values;
   }
 

@@ -66,13 +66,7 @@ struct FakePlatform : ConnectionState, Downloader, IniReader, LocalFiles, Folder
     return pick;
   }
   UpdateServices Services() {
-    return {this,
-            this,
-            this,
-            this,
-            this,
-            [] { return "host.test:8080"; },
-            [this] { return exe; }};
+    return {this, this, this, this, this, [] { return "host.test:8080"; }, [this] { return exe; }};
   }
 };
 
@@ -123,38 +117,18 @@ TEST_F(UpdateCheck, EachOutcomeInTalkativeAndQuietMode) {
   };
   const Values newer = Version("3", "9", "5", "16");
   const std::string offer = Offer("3.9 (5.16)"), failed = "Error: File wasn`t downloaded !";
+  const std::string saved = "Information: File was downloaded succesfully !";
+  const Lines noFile = {"Error: Information cannot be retrived from the server !"};
   const Case cases[] = {
       {"off-line", true, newer, true, "C:\\", true, {"Error: Connection with server cannot be made !"}, true},
-      {"no transfer",
-       false,
-       {},
-       true,
-       "C:\\",
-       true,
-       {"Error: Information cannot be retrived from the server !"},
-       true},
+      {"no transfer", false, {}, true, "C:\\", true, noFile, true},
       {"corrupted", false, Values{{"File", "x.rar"}}, true, "C:\\", true, {kCorrupted}, false},
       {"up to date", false, Version("3", "9", "5", "15"), true, "C:\\", true, {kUpToDate}, true},
       {"newer, No", false, newer, false, "C:\\", true, {offer}, false},
-      {"saved",
-       false,
-       newer,
-       true,
-       "C:\\",
-       true,
-       {offer, "Information: File was downloaded succesfully !"},
-       false},
+      {"saved", false, newer, true, "C:\\", true, {offer, saved}, false},
       {"cancelled", false, newer, true, std::nullopt, true, {offer, failed}, false},
       {"not saved", false, newer, true, "C:\\", false, {offer, failed}, false},
-      {"no program folder",
-       false,
-       newer,
-       true,
-       "C:\\",
-       true,
-       {"Error: Information cannot be retrived from the server !"},
-       true,
-       ""},
+      {"no program folder", false, newer, true, "C:\\", true, noFile, true, ""},
   };
   const std::string archive = "C:\\Welmor_v3-7.rar";
   for (const Case& c : cases) {
@@ -170,9 +144,8 @@ TEST_F(UpdateCheck, EachOutcomeInTalkativeAndQuietMode) {
       backend_.dialogs.confirmAnswers = {c.yes};
       EXPECT_EQ(Check(quiet), quiet && c.quietSaysNothing ? Lines{} : c.talkative);
       // Only the archive is left: the new one when it arrived whole, else the one the user had.
-      const bool saved = c.talkative.back() == "Information: File was downloaded succesfully !";
-      EXPECT_EQ(platform_.disk, (std::map<std::string, Values>{
-                                    {archive, saved ? Values{{"arrived", "whole"}} : Values{{"kept", "1"}}}}));
+      const Values left = c.talkative.back() == saved ? Values{{"arrived", "whole"}} : Values{{"kept", "1"}};
+      EXPECT_EQ(platform_.disk, (std::map<std::string, Values>{{archive, left}}));
     }
   }
 }

@@ -140,9 +140,10 @@ TEST_F(Win32Gdi, TextIsDrawnInItsColourInsideTheBoxItMeasures) {
   const GdiTextRenderer& text = static_cast<const GdiTextRenderer&>(Backend().GetTextRenderer());
   // The last two are the history's version line, whose ")" reaches past its
   // advance, and the about window's italic name.
-  const std::pair<Font, const char*> cases[] = {{{"Arial", -11, kRed, fsBold}, "HHHH"},
-                                                {{"Microsoft Sans Serif", -9, kRed, 0}, " v3.9 (Build: 5.15)"},
-                                                {{"Arial", -29, kRed, fsBold | fsItalic}, "Welmor"}};
+  const std::pair<Font, const char*> cases[] = {
+      {{"Arial", -11, kRed, fsBold}, "HHHH"},
+      {{"Microsoft Sans Serif", -9, kRed, 0}, " v3.9 (Build: 5.15)"},
+      {{"Arial", -29, kRed, fsBold | fsItalic}, "Welmor"}};
   for (const auto& [font, caption] : cases) {
     Bitmap b(200, 50);
     b.Fill(kWhite);

@@ -56,8 +56,8 @@ CreateParamsRec FormWindow::Params() {
 bool FormWindow::Open() {
   const CreateParamsRec p = Params();
   WindowParams params;
-  params.className = Context().classes.Ensure(
-      {FormClassName(p.windowClassName, p.windowClassStyle), &ControlWindow::WindowProc, p.windowClassStyle, kExtraBytes});
+  params.className = Context().classes.Ensure({FormClassName(p.windowClassName, p.windowClassStyle),
+                                               &ControlWindow::WindowProc, p.windowClassStyle, kExtraBytes});
   if (params.className.empty()) return false;
   params.style = p.style & ~WS_VISIBLE;
   params.exStyle = p.exStyle;
