@@ -8,3 +8,7 @@ set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# Every processor Windows 2000 runs on: the Pentium has no cmov and no SSE,
+# which the compiler's default (Pentium Pro) would use.
+set(CMAKE_C_FLAGS_INIT "-march=i586")
+set(CMAKE_CXX_FLAGS_INIT "-march=i586")

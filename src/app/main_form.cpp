@@ -223,8 +223,10 @@ void TfrmMain::ApplyLayout() {
     if (s.SavePosition) {
       Point corner{s.PLeft, s.PTop};
       if (Backend* backend = Application::BackendOf(*this)) {
-        if (const std::optional<Rect> area = backend->WorkArea()) {
-          corner = ReachableStartPosition(s.PLeft, s.PTop, width, height, *area);
+        // A position on any display is kept, on the one it belongs to.
+        const Rect stored = StoredWindowRect(s.PLeft, s.PTop, width, height);
+        if (const std::optional<Monitor> monitor = backend->MonitorOf(stored)) {
+          corner = ReachableStartPosition(s.PLeft, s.PTop, width, height, monitor->workArea);
         }
       }
       SetBounds(corner.x, corner.y, width, height);

@@ -31,14 +31,13 @@ void TFormMagnet::SetActive(bool value) {
   if (active_) SnapNow();
 }
 
-Rect TFormMagnet::ScreenArea() {
+Rect TFormMagnet::ScreenArea(const Rect& r) {
   MagnetPlatform* platform = Platform();
   if (platform == nullptr) return Rect{};
   if (Control* parent = OwnerForm().Parent())
     return platform->ClientRectOnScreen(MagnetWindow(parent->Handle()));
-  if (screenMagnet_->Area() == saWorkArea) {
-    if (const auto area = platform->WorkArea()) return *area;
-  }
+  if (const std::optional<Monitor> monitor = platform->MonitorOf(r))
+    return screenMagnet_->Area() == saWorkArea ? monitor->workArea : monitor->bounds;
   return platform->DesktopRect();
 }
 
@@ -118,7 +117,6 @@ void TFormMagnet::MoveGlued(const Rect& r, const Rect& area) {
 }
 
 void TFormMagnet::ApplyMagnet(Rect& r, bool fromCursor, bool skipSnap) {
-  const Rect area = ScreenArea();
   const Size size{OwnerForm().Width(), OwnerForm().Height()};
   if (fromCursor && Platform() != nullptr) {
     // The system's proposal is replaced by where the cursor says the
@@ -129,6 +127,9 @@ void TFormMagnet::ApplyMagnet(Rect& r, bool fromCursor, bool skipSnap) {
     r.right = r.left + size.width;
     r.bottom = r.top + size.height;
   }
+  // The display the window is being moved onto, which need not be the one
+  // it left.
+  const Rect area = ScreenArea(r);
   if (!skipSnap) {
     const bool snappedToForm = SnapToForms(r, area);
     if (!snappedToForm || glue_) SnapToScreen(r, area, *screenMagnet_, size);

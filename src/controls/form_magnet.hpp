@@ -77,7 +77,9 @@ class TFormMagnet : public TMagnetFormHookComponent {
   void AfterMessage(HookMessage& msg) override;
 
  private:
-  Rect ScreenArea();
+  // The area whose edges attract a window at r: the parent's client area,
+  // else the work area or the whole of the display r lies on.
+  Rect ScreenArea(const Rect& r);
   // Every other visible form at this form's level whose magnet of this
   // class is active.
   void ForEachCandidate(const std::function<void(TFormMagnet& other)>& visit);

@@ -11,6 +11,7 @@
 
 #include "toolkit/backend.hpp"
 #include "toolkit/geometry.hpp"
+#include "toolkit/monitors.hpp"
 
 namespace welmor {
 
@@ -75,7 +76,9 @@ class MagnetPlatform {
   virtual Rect ClientRectOnScreen(uintptr_t window) = 0;
   virtual uint32_t Style(uintptr_t window) = 0;
   virtual uint32_t ExStyle(uintptr_t window) = 0;
-  virtual std::optional<Rect> WorkArea() = 0;
+  // The display that keeps a window at these screen bounds (MonitorOfWindow's
+  // rule); nothing when the displays cannot be read.
+  virtual std::optional<Monitor> MonitorOf(const Rect& window) = 0;
   virtual Rect DesktopRect() = 0;
   // Whether the primary button (the right one when the user swapped them)
   // is down now.

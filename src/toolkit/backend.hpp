@@ -10,6 +10,7 @@
 #include <string>
 
 #include "toolkit/geometry.hpp"
+#include "toolkit/monitors.hpp"
 
 namespace welmor {
 
@@ -85,8 +86,9 @@ class Backend {
   // caption would: returns when the left button is released, or at once when
   // it is not held.
   virtual void MoveWithMouse(WindowHandle window) = 0;
-  // Work area of the primary screen; nothing when it cannot be read.
-  virtual std::optional<Rect> WorkArea() = 0;
+  // The display that keeps a window at the given bounds (MonitorOfWindow's
+  // rule); nothing when the displays cannot be read.
+  virtual std::optional<Monitor> MonitorOf(const Rect& window) = 0;
   virtual void ShowWindow(WindowHandle window, bool visible) = 0;
   virtual uint32_t ExtendedStyle(WindowHandle window) = 0;
   virtual void SetExtendedStyle(WindowHandle window, uint32_t exStyle) = 0;

@@ -1,6 +1,7 @@
 #include "toolkit/form.hpp"
 
 #include "toolkit/application.hpp"
+#include "toolkit/screen_snap.hpp"
 
 namespace welmor {
 
@@ -23,6 +24,14 @@ void Form::SetFrame(int32_t width, Color color) {
 
 void Form::SetClientSize(int32_t width, int32_t height) {
   SetBounds(Left(), Top(), width + 2 * frameWidth_, height + 2 * frameWidth_);
+}
+
+Point Form::SnappedPosition(const Rect& proposed) const {
+  const Point unchanged{proposed.left, proposed.top};
+  Backend* backend = screenSnap_ ? Application::BackendOf(*this) : nullptr;
+  if (backend == nullptr) return unchanged;
+  const std::optional<Monitor> monitor = backend->MonitorOf(proposed);
+  return monitor ? SnapToAreaEdges(proposed, monitor->workArea, snapBuffer_) : unchanged;
 }
 
 void Form::ShowForm() {

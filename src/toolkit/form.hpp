@@ -45,6 +45,10 @@ class Form : public Control {
   void SetScreenSnap(bool v) { screenSnap_ = v; }
   int32_t SnapBuffer() const { return snapBuffer_; }
   void SetSnapBuffer(int32_t v) { snapBuffer_ = v; }
+  // Where a window about to move to `proposed` goes: snapped onto the work
+  // area of the display it is moving onto, or unchanged when ScreenSnap is
+  // off or the displays are unknown.
+  Point SnappedPosition(const Rect& proposed) const;
 
   // A plain frame of the given width and colour around the client area, for
   // a window without a border style of its own (BorderStyle None).

@@ -11,10 +11,11 @@ void DragWindow(Form& form) {
   backend->ReleaseMouseCapture();
   // Returns when the drag is over; the form's bounds follow the window.
   backend->MoveWithMouse(form.Handle());
-  const std::optional<Rect> workArea = backend->WorkArea();
-  if (!workArea) return;
+  // Kept on the display it was dropped on, not pulled onto the primary one.
   const Rect bounds = form.BoundsRect();
-  const Point corner = ClampToWorkArea(bounds, *workArea);
+  const std::optional<Monitor> monitor = backend->MonitorOf(bounds);
+  if (!monitor) return;
+  const Point corner = ClampToWorkArea(bounds, monitor->workArea);
   if (corner.x != bounds.left || corner.y != bounds.top) {
     form.SetBounds(corner.x, corner.y, bounds.Width(), bounds.Height());
   }

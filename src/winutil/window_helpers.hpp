@@ -15,7 +15,7 @@ namespace welmor {
 inline constexpr uint32_t kExStyleToolWindow = 0x00000080;  // WS_EX_TOOLWINDOW
 
 // Lets the user move the window with the mouse (while the left button is
-// held), then pulls it back inside the work area.
+// held), then pulls it back inside the work area of the display it lies on.
 void DragWindow(Form& form);
 
 // Takes the program's task-bar button away by giving the application window

@@ -21,4 +21,9 @@ Point ClampToWorkArea(const Rect& window, const Rect& workArea);
 // can be anything, so the arithmetic is done in 64 bits.
 Point ReachableStartPosition(int32_t left, int32_t top, int32_t width, int32_t height, const Rect& workArea);
 
+// The rectangle of a window of that size at a stored corner, to find the
+// display it belongs to; an edge past the end of the coordinate range stops
+// there.
+Rect StoredWindowRect(int32_t left, int32_t top, int32_t width, int32_t height);
+
 }  // namespace welmor

@@ -1,7 +1,7 @@
 #pragma once
 // A window system for the magnet without windows: procedures are numbers,
 // a window's own procedure answers every message itself, and the cursor,
-// work area and mouse button are set by the test.
+// displays and mouse button are set by the test.
 
 #include <map>
 #include <memory>
@@ -56,7 +56,7 @@ class FakeMagnetPlatform : public MagnetPlatform {
   Rect ClientRectOnScreen(uintptr_t) override { return Rect{}; }
   uint32_t Style(uintptr_t) override { return style; }
   uint32_t ExStyle(uintptr_t) override { return exStyle; }
-  std::optional<Rect> WorkArea() override { return workArea; }
+  std::optional<Monitor> MonitorOf(const Rect& window) override { return MonitorOfWindow(monitors, window); }
   Rect DesktopRect() override { return desktop; }
   bool PrimaryButtonDown() override { return buttonDown; }
   Rect MovingRect(const HookMessage& msg) override { return *reinterpret_cast<const Rect*>(msg.lParam); }
@@ -72,7 +72,7 @@ class FakeMagnetPlatform : public MagnetPlatform {
   Point cursor;
   uint32_t style = 0;
   uint32_t exStyle = 0;
-  std::optional<Rect> workArea = Rect{0, 0, 1024, 738};
+  std::vector<Monitor> monitors = {Monitor{Rect{0, 0, 1024, 768}, Rect{0, 0, 1024, 738}}};
   Rect desktop{0, 0, 1024, 768};
   bool buttonDown = false;
 };

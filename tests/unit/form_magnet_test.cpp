@@ -12,6 +12,7 @@
 #include "fakes/logging_hook.hpp"
 #include "toolkit/application.hpp"
 #include "toolkit/headless/headless_backend.hpp"
+#include "winutil/window_helpers.hpp"
 
 namespace welmor {
 namespace {
@@ -115,6 +116,34 @@ TEST_F(FormMagnetTest, MovingSnapsToTheWorkAreaEdgesWithDesktopPower) {
     EXPECT_EQ(form.Left(), 310) << "the window follows the cursor sideways";
     EndMove(form);
     EXPECT_FALSE(magnet.Dragging());
+  }
+}
+
+// Beside the primary display, one at 1024..1824 and one at -800..0, each
+// with a work area ending at 570. Each row: where the window is put, then
+// where the clamp after a drag leaves it (pulled back onto the display it
+// lies on), the form's own 5-pixel snap and the magnet's 15-pixel one (onto
+// that display's edges; the primary's play no part).
+TEST_F(FormMagnetTest, OnASecondDisplayTheClampAndBothSnapsKeepToItsEdges) {
+  platform.monitors = backend.windows.monitors = {backend.windows.monitors[0],
+                                                  {{1024, 0, 1824, 600}, {1024, 0, 1824, 570}},
+                                                  {{-800, 0, 0, 600}, {-800, 0, 0, 570}}};
+  const Point cases[][4] = {{{1500, 100}, {1402, 100}, {1500, 100}, {1500, 100}},
+                            {{1390, 551}, {1390, 551}, {1390, 553}, {1402, 553}},
+                            {{-300, 556}, {-422, 553}, {-300, 553}, {-300, 553}},
+                            {{-425, 100}, {-425, 100}, {-422, 100}, {-422, 100}}};
+  Form& form = NewForm(0, 0);
+  form.SetScreenSnap(true);
+  form.SetSnapBuffer(5);
+  TFormMagnet& magnet = NewMagnet(form);
+  for (const auto& [at, clamped, snapped, magnetised] : cases) {
+    form.SetBounds(at.x, at.y, 422, 17);
+    EXPECT_EQ(form.SnappedPosition(form.BoundsRect()), snapped) << at.x;
+    DragWindow(form);
+    EXPECT_EQ((Point{form.Left(), form.Top()}), clamped) << at.x;
+    form.SetBounds(at.x, at.y, 422, 17);
+    magnet.SnapNow();
+    EXPECT_EQ((Point{form.Left(), form.Top()}), magnetised) << at.x;
   }
 }
 

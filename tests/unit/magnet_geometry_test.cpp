@@ -1,6 +1,7 @@
-// Snapping arithmetic: screen edges, other windows, touching edges and the
-// form's own work-area snapping.
+// Snapping arithmetic: screen edges, other windows, touching edges, the
+// form's own work-area snapping and the display a window belongs to.
 #include "controls/magnet_geometry.hpp"
+#include "toolkit/monitors.hpp"
 #include "toolkit/screen_snap.hpp"
 
 #include <gtest/gtest.h>
@@ -118,6 +119,26 @@ TEST(SnapToAreaEdges, EdgesWithinTheDistanceGoOntoTheWorkArea) {
     const Point p = SnapToAreaEdges(c.window, kWorkArea, 5);
     EXPECT_EQ(p, c.expected) << c.window.left << "," << c.window.top;
   }
+}
+
+// The primary display at 0..1024 x 0..768, one to its right at
+// 1024..1824 x 0..600, one to its left at negative coordinates and one above.
+// At left 900 the window has 124 pixels on the primary and 298 on the right
+// one; at 813, 211 on each and the earlier wins. At (1500, 700) it lies in the
+// gap of the L the primary and the right one make, 100 below the right one and
+// 476 beside the primary; at (1100, 750), 76 beside the primary and 150 below
+// the right one. At (-5000, -5000) it is 4578 by 4215 from the one above and
+// 3778 by 4983 from the left one; at the far corner of the coordinates the
+// gaps are near 2^31, whose squares must not overflow.
+TEST(MonitorOfWindow, MostOverlapWinsElseTheNearestDisplay) {
+  const Monitor desk[] = {
+      {{0, 0, 1024, 768}, {}}, {{1024, 0, 1824, 600}, {}}, {{-800, 0, 0, 600}, {}}, {{0, -768, 1024, 0}, {}}};
+  const std::pair<Rect, int> cases[] = {{At(300, 200), 0},     {At(1100, 100), 1},
+                                        {At(-700, 100), 2},    {At(300, -300), 3},
+                                        {At(900, 100), 1},     {At(813, 100), 0},
+                                        {At(1500, 700), 1},    {At(1100, 750), 0},
+                                        {At(-5000, -5000), 3}, {At(INT32_MIN, INT32_MIN), 2}};
+  for (const auto& [window, i] : cases) EXPECT_EQ(MonitorOfWindow(desk, window), desk[i]) << window.left;
 }
 
 }  // namespace

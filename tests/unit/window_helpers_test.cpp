@@ -37,7 +37,7 @@ class WindowHelpers : public ::testing::Test {
 TEST_F(WindowHelpers, DragWindowReleasesTheCaptureMovesThenReadsTheWorkArea) {
   DragTo(700, 100);
   DragWindow(form_);
-  EXPECT_EQ(ws_.calls, (Calls{"ReleaseCapture", "Move " + handle_, "WorkArea"}));
+  EXPECT_EQ(ws_.calls, (Calls{"ReleaseCapture", "Move " + handle_, "Monitor 700,100,1122,117"}));
   EXPECT_EQ(form_.BoundsRect(), (Rect{602, 100, 1024, 117}));
 }
 
@@ -48,7 +48,7 @@ TEST_F(WindowHelpers, DragWindowPullsBackAWindowLeftOffScreenEvenWithoutADrag) {
 }
 
 TEST_F(WindowHelpers, DragWindowLeavesTheWindowWhereTheDragEndedWhenTheWorkAreaIsUnknown) {
-  ws_.workArea.reset();
+  ws_.monitors.clear();
   DragTo(-10, 730);
   DragWindow(form_);
   EXPECT_EQ(form_.BoundsRect(), (Rect{-10, 730, 412, 747}));

@@ -60,20 +60,20 @@ TEST(AlarmSoundResources, BothSoundsAreInTheProductWithTheirFormats) {
   }
 }
 
-// The visible dialogs of this thread.
+// A visible dialog of this thread joins the list (a __stdcall callback, which
+// a lambda is not on 32-bit Windows).
+BOOL CALLBACK CollectBox(HWND hwnd, LPARAM list) {
+  char cls[16] = {};
+  ::GetClassNameA(hwnd, cls, sizeof cls);
+  if (std::strcmp(cls, "#32770") == 0 && ::IsWindowVisible(hwnd)) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd);
+  }
+  return TRUE;
+}
+
 std::vector<HWND> Boxes() {
   std::vector<HWND> boxes;
-  ::EnumThreadWindows(
-      ::GetCurrentThreadId(),
-      [](HWND hwnd, LPARAM list) -> BOOL {
-        char cls[16] = {};
-        ::GetClassNameA(hwnd, cls, sizeof cls);
-        if (std::strcmp(cls, "#32770") == 0 && ::IsWindowVisible(hwnd)) {
-          reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&boxes));
+  ::EnumThreadWindows(::GetCurrentThreadId(), CollectBox, reinterpret_cast<LPARAM>(&boxes));
   return boxes;
 }
 

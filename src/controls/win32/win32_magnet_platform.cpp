@@ -3,6 +3,7 @@
 #include "controls/hook_list.hpp"
 #include "controls/win32/hook_procedures.hpp"
 #include "toolkit/win32/native_window.hpp"
+#include "toolkit/win32/window_operations.hpp"
 #include "winapi/win32/handles.hpp"
 
 namespace welmor {
@@ -95,10 +96,8 @@ class Win32MagnetPlatform final : public MagnetPlatform {
   uint32_t ExStyle(uintptr_t window) override {
     return static_cast<uint32_t>(::GetWindowLongA(AsWindow(window), GWL_EXSTYLE));
   }
-  std::optional<Rect> WorkArea() override {
-    RECT r{};
-    if (!::SystemParametersInfoA(SPI_GETWORKAREA, 0, &r, 0)) return std::nullopt;
-    return FromRect(r);
+  std::optional<Monitor> MonitorOf(const Rect& window) override {
+    return win32_window_ops::MonitorOf(window);
   }
   Rect DesktopRect() override {
     RECT r{};

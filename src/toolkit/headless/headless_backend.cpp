@@ -138,9 +138,10 @@ void HeadlessBackend::MoveWithMouse(WindowHandle window) {
   if (windows.onMove) windows.onMove(window);
 }
 
-std::optional<Rect> HeadlessBackend::WorkArea() {
-  windows.calls.push_back("WorkArea");
-  return windows.workArea;
+std::optional<Monitor> HeadlessBackend::MonitorOf(const Rect& window) {
+  windows.calls.push_back("Monitor " + std::to_string(window.left) + "," + std::to_string(window.top) + "," +
+                          std::to_string(window.right) + "," + std::to_string(window.bottom));
+  return MonitorOfWindow(windows.monitors, window);
 }
 
 void HeadlessBackend::ShowWindow(WindowHandle window, bool show) {

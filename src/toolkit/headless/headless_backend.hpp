@@ -50,12 +50,14 @@ class ScriptedDialogs : public Dialogs {
 // order, keeps per-window visibility and extended styles, and lets a test
 // play the user's drag through onMove.
 struct HeadlessWindows {
-  // "ReleaseCapture", "Move <h>", "WorkArea", "Show <h>", "Hide <h>",
+  // "ReleaseCapture", "Move <h>", "Monitor l,t,r,b", "Show <h>", "Hide <h>",
   // "GetExStyle <h>", "SetExStyle <h> <hex>", "Topmost <h> l,t,w,h",
   // "ShortPath <path>", in call order; <h> as HandleText writes it.
   std::vector<std::string> calls;
 
-  std::optional<Rect> workArea = Rect{0, 0, 1024, 738};
+  // The displays, the primary one first; with none, MonitorOf answers
+  // nothing, as when the system cannot be asked.
+  std::vector<Monitor> monitors = {Monitor{Rect{0, 0, 1024, 768}, Rect{0, 0, 1024, 738}}};
   std::function<void(WindowHandle window)> onMove;
   bool topmostAnswer = true;
   // Short forms by long path; a path without an entry has none.
@@ -112,7 +114,7 @@ class HeadlessBackend : public Backend {
 
   void ReleaseMouseCapture() override;
   void MoveWithMouse(WindowHandle window) override;
-  std::optional<Rect> WorkArea() override;
+  std::optional<Monitor> MonitorOf(const Rect& window) override;
   void ShowWindow(WindowHandle window, bool visible) override;
   uint32_t ExtendedStyle(WindowHandle window) override;
   void SetExtendedStyle(WindowHandle window, uint32_t exStyle) override;

@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "toolkit/application.hpp"
-#include "toolkit/screen_snap.hpp"
 #include "toolkit/win32/control_messages.hpp"
 #include "toolkit/win32/gdi_font.hpp"
 #include "toolkit/win32/paint_steps.hpp"
@@ -104,14 +103,11 @@ void FormWindow::SyncBounds(HWND hwnd) {
 
 void FormWindow::SnapToWorkArea(HWND hwnd, WINDOWPOS& pos) {
   if (!control_.ScreenSnap() || (pos.flags & SWP_NOMOVE) != 0) return;
-  RECT area;
-  if (!::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0)) return;
   RECT now{};
   ::GetWindowRect(hwnd, &now);
   const int32_t width = (pos.flags & SWP_NOSIZE) != 0 ? now.right - now.left : pos.cx;
   const int32_t height = (pos.flags & SWP_NOSIZE) != 0 ? now.bottom - now.top : pos.cy;
-  const Point p = SnapToAreaEdges(Rect{pos.x, pos.y, pos.x + width, pos.y + height},
-                                  Rect{area.left, area.top, area.right, area.bottom}, control_.SnapBuffer());
+  const Point p = control_.SnappedPosition(Rect{pos.x, pos.y, pos.x + width, pos.y + height});
   pos.x = p.x;
   pos.y = p.y;
 }

@@ -148,7 +148,9 @@ class Win32BackendImpl final : public Win32Backend {
 
   void ReleaseMouseCapture() override { ::ReleaseCapture(); }
   void MoveWithMouse(WindowHandle window) override { win32_window_ops::MoveWithMouse(AsHwnd(window)); }
-  std::optional<Rect> WorkArea() override { return win32_window_ops::WorkArea(); }
+  std::optional<Monitor> MonitorOf(const Rect& window) override {
+    return win32_window_ops::MonitorOf(window);
+  }
   void ShowWindow(WindowHandle window, bool visible) override {
     ::ShowWindow(AsHwnd(window), visible ? SW_SHOW : SW_HIDE);
   }

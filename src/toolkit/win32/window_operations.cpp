@@ -11,6 +11,8 @@ constexpr WPARAM kCaptionDragMove = 0xF012;
 // GetShortPathNameA writes at most this many characters and a NUL.
 constexpr DWORD kShortPathLength = 255;
 
+Rect FromRect(const RECT& r) { return Rect{r.left, r.top, r.right, r.bottom}; }
+
 }  // namespace
 
 void MoveWithMouse(HWND window) {
@@ -23,10 +25,19 @@ void MoveWithMouse(HWND window) {
   ::SendMessageA(window, WM_SYSCOMMAND, kCaptionDragMove, 0);
 }
 
-std::optional<Rect> WorkArea() {
-  RECT r{};
-  if (!::SystemParametersInfoA(SPI_GETWORKAREA, 0, &r, 0)) return std::nullopt;
-  return Rect{r.left, r.top, r.right, r.bottom};
+std::optional<Monitor> MonitorOf(const Rect& window) {
+  const RECT r{window.left, window.top, window.right, window.bottom};
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  if (HMONITOR monitor = ::MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST);
+      monitor != nullptr && ::GetMonitorInfoA(monitor, &info)) {
+    return Monitor{FromRect(info.rcMonitor), FromRect(info.rcWork)};
+  }
+  RECT work{};
+  RECT desktop{};
+  if (!::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0)) return std::nullopt;
+  ::GetWindowRect(::GetDesktopWindow(), &desktop);
+  return Monitor{FromRect(desktop), FromRect(work)};
 }
 
 bool PlaceTopmost(HWND window, const Rect& bounds) {

@@ -211,16 +211,16 @@ struct Child {
   RECT rect;  // client coordinates of the listed window
 };
 
+// A window callback is __stdcall on 32-bit Windows, which a lambda is not.
+BOOL CALLBACK CollectChild(HWND child, LPARAM param) {
+  reinterpret_cast<std::vector<HWND>*>(param)->push_back(child);
+  return TRUE;
+}
+
 std::vector<Child> ChildrenOf(HWND window, bool descendants) {
   std::vector<HWND> found;
   if (descendants) {
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM param) -> BOOL {
-          reinterpret_cast<std::vector<HWND>*>(param)->push_back(child);
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumChildWindows(window, CollectChild, reinterpret_cast<LPARAM>(&found));
   } else {
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) found.push_back(child);
   }
