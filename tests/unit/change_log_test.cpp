@@ -1,9 +1,11 @@
 // The change log the history window shows, against a golden text.
 #include "windows/change_log.hpp"
 
+#include "change_log_golden.hpp"
+
 #include <gtest/gtest.h>
 
-#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -24,8 +26,7 @@ std::vector<std::string> Lines(const std::string& text) {
 // The whole text: the golden file's lines, written out by hand one a line,
 // joined by CR LF, with no break after the last.
 TEST(ChangeLog, IsTheGoldenTextLineForLine) {
-  std::ifstream file(WELMOR_TEST_DATA "/change_log_3.9.txt", std::ios::binary);
-  ASSERT_TRUE(file);
+  std::istringstream file(kGoldenChangeLog);
   std::string golden;
   for (std::string line; std::getline(file, line);) golden += line + "\r\n";
   golden.resize(golden.size() - 2);

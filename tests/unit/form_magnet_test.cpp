@@ -196,7 +196,7 @@ TEST_F(FormMagnetTest, AnotherMagnetFormPullsAndAnEarlierSnapYieldsToScreenOnlyW
     EXPECT_EQ(&another, &other);
     ++asked;
   };
-  platform.workArea = Rect{0, 0, 1024, 307};
+  platform.monitors = {Monitor{Rect{0, 0, 1024, 768}, Rect{0, 0, 1024, 307}}};
   MoveStep(moved, 310, 208);
   MoveStep(moved, 310, 288);  // bottom 3 above the other's top, 10 above the work area's
   EXPECT_EQ(moved.Top(), 283) << "snapped to the form, so not to the screen too";
