@@ -90,13 +90,13 @@ std::string ClassOf(HWND window) {
 
 std::string TextOf(HWND window) {
   DWORD_PTR length = 0;
-  if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kTextTimeoutMs, &length)) {
+  if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kTextTimeoutMs * Patience(), &length)) {
     throw Failure("window does not answer WM_GETTEXTLENGTH");
   }
   std::string text(length + 1, '\0');
   DWORD_PTR copied = 0;
   if (!SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                           SMTO_ABORTIFHUNG, kTextTimeoutMs, &copied)) {
+                           SMTO_ABORTIFHUNG, kTextTimeoutMs * Patience(), &copied)) {
     throw Failure("window does not answer WM_GETTEXT");
   }
   text.resize(std::strlen(text.c_str()));
