@@ -24,6 +24,9 @@ foreach(build IN ITEMS "win32;x86" "win64;x64")
   list(GET build 1 arch)
   set(zip "Welmor-${WELMOR_VERSION}-${arch}.zip")
   file(REMOVE "${DIST_DIR}/${zip}")
+  # A fresh cache each time: a folder configured before a toolchain file or
+  # preset changed would keep its old flags.
+  file(REMOVE "${WORK_DIR}/${preset}/CMakeCache.txt")
   # The inner build makes its own jobs, whatever make runs this one.
   set(clean_env "${CMAKE_COMMAND}" -E env --unset=MAKEFLAGS --unset=MAKELEVEL --unset=MFLAGS)
   execute_process(COMMAND ${clean_env} "${CMAKE_COMMAND}" -S "${SOURCE_DIR}" -B "${WORK_DIR}/${preset}"
