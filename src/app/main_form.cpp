@@ -146,6 +146,9 @@ void TfrmMain::BuildControls() {
 
 void TfrmMain::CreateParams(CreateParamsRec& params) {
   Form::CreateParams(params);
+  // A class of its own, so that the widget's window is told from its
+  // history windows and its hint by class alone.
+  params.windowClassName = kMainWindowClassName;
   AddDropShadowOnXP(params, probes_.GetOSVersionText());
 }
 

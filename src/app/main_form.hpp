@@ -31,6 +31,9 @@ namespace welmor {
 
 inline constexpr const char* kPanelStartCaption = "Gathering data ...";
 inline constexpr const char* kWrongSystemText = " works only on Win 2k / XP / 2K3 systems!";
+// Window class of the widget's own window ("WelmorMain_20000" with the
+// drop shadow of XP).
+inline constexpr const char* kMainWindowClassName = "WelmorMain";
 
 // What the window needs from the platform besides the toolkit, which it
 // reaches through its application.

@@ -5,9 +5,17 @@
 
 namespace welmor {
 
-// Each choice makes one more history window; it lives, hidden when closed,
-// as long as the widget.
-void TfrmMain::mnuHistoryClick(Component&) { Make<TfrmHistory>(AppInfo(), *txt_1, probes_).ShowForm(); }
+// Each choice makes one more history window. Closing one only hides it (it
+// is inside its own key event then), so the ones the user has closed are
+// freed here, before the next is made: a widget left running for weeks holds
+// only the history windows on screen.
+void TfrmMain::mnuHistoryClick(Component&) {
+  FreeOwned([](const Component& c) {
+    const auto* history = dynamic_cast<const TfrmHistory*>(&c);
+    return history != nullptr && !history->Visible();
+  });
+  Make<TfrmHistory>(AppInfo(), *txt_1, probes_).ShowForm();
+}
 
 // The about window goes as soon as it is closed.
 void TfrmMain::mnuAboutClick(Component&) {

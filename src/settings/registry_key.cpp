@@ -35,6 +35,9 @@ std::string GetDataFailedText(const std::string& name) { return "Failed to get d
 
 std::string RegistryKey::ReadString(const std::string& name) {
   const std::optional<RegistryValue> value = QueryValue(name);
+  // A value that is there but cannot be read is no empty text: taking it
+  // for one would act on a setting the user never stored.
+  if (!value && ValueExists(name)) throw ERegistryException(GetDataFailedText(name));
   if (!value || value->data.empty()) return "";
   if (!IsText(value->kind)) throw ERegistryException(InvalidDataTypeText(name));
   const auto end = std::find(value->data.begin(), value->data.end(), uint8_t{0});

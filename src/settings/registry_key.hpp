@@ -11,7 +11,8 @@
 //   "Invalid data type for '<name>'"    a text where an integer is expected, or
 //                                       the reverse
 //   "Failed to get data for '<name>'"   an integer read of a missing value or of
-//                                       data longer than four bytes
+//                                       data longer than four bytes, or a value
+//                                       that exists but cannot be read
 // Nothing in the settings module catches them (apart from the store's
 // once-only report of refused saves); the window's event dispatch hands them
 // to the application's default error handler, which shows the text in an
@@ -88,7 +89,8 @@ class RegistryKey {
   virtual void CloseKey() = 0;
 
   // A missing or empty value reads as the empty text; a text value reads up
-  // to its first NUL; any other type throws "Invalid data type".
+  // to its first NUL; any other type throws "Invalid data type", and one
+  // that exists but cannot be read "Failed to get data".
   std::string ReadString(const std::string& name);
   // Signed 32-bit: a REG_DWORD of four bytes. Missing, or more than four
   // bytes of any type: "Failed to get data"; another type: "Invalid data type".

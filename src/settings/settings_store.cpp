@@ -112,6 +112,7 @@ void SettingsStore::LoadSettings() {
 
   if (!key->KeyExists(locations_.settingsKey)) {
     key.reset();
+    keyUnread_ = false;  // nothing stored that a save could write over
     hooks_.showInformation(kLanguageNotice);
     SaveSettings(true);
     return;
@@ -128,7 +129,15 @@ void SettingsStore::LoadSettings() {
       if (!firstError) firstError = e;
     }
   };
-  key->OpenKey(locations_.settingsKey, KeyAccess::Read);
+  if (!key->OpenKey(locations_.settingsKey, KeyAccess::Read)) {
+    // The key is there but would not open (out of resources, a changed
+    // access list): every value would look missing, and the next save would
+    // put start values over all of them. Saves wait for a load that works.
+    keyUnread_ = true;
+    refusalReported_ = true;
+    throw ERegistryException(GetDataFailedText(kVersionValue));
+  }
+  keyUnread_ = false;
   if (key->ValueExists(kVersionValue)) {
     readOrNote([&] { settings_.SettingsVersion = key->ReadString(kVersionValue); });
   }
@@ -183,6 +192,9 @@ void SettingsStore::WriteAll(RegistryKey& key, bool defaults) {
 
 void SettingsStore::SaveSettings(bool defaults, RefusalReport report) {
   try {
+    // The record holds start values, not the user's: read the key first, and
+    // write nothing while it still cannot be read.
+    if (keyUnread_) LoadSettings();
     WriteAll(*registry_(), defaults);
   } catch (const ERegistryException&) {
     // Saves come with every mouse movement: one box per run of refusals.

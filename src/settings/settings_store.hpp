@@ -17,6 +17,11 @@
 //   contents, and a save that fails does not reload.
 // - A load reads every value it can: a wrongly typed value keeps its field
 //   and the first such error is thrown once the rest has been read.
+// - A settings key that exists but cannot be opened fails the load with
+//   "Failed to get data for 'Version'", and every save first tries the load
+//   again and writes nothing until it succeeds, so start values never go
+//   over settings that were never read. The failed load counts as the
+//   reported refusal of the saves that come by themselves.
 // - Saves that come by themselves (mouse movements) report a run of refused
 //   saves once: the first refusal throws, later ones return quietly until a
 //   save gets through again. A user without write access to the hive would
@@ -124,6 +129,8 @@ class SettingsStore {
   SettingsLocations locations_;
   Settings settings_;
   bool refusalReported_ = false;
+  // The settings key exists but the last load could not open it.
+  bool keyUnread_ = false;
 };
 
 }  // namespace welmor

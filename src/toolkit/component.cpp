@@ -21,6 +21,12 @@ Component::~Component() {
   while (!owned_.empty()) owned_.pop_back();
 }
 
+void Component::FreeOwned(const std::function<bool(const Component&)>& drop) {
+  for (std::size_t i = owned_.size(); i-- > 0;) {
+    if (drop(*owned_[i])) owned_.erase(owned_.begin() + static_cast<std::ptrdiff_t>(i));
+  }
+}
+
 Application* Component::App() const {
   const Component* root = this;
   while (root->owner_ != nullptr) root = root->owner_;

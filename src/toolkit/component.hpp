@@ -3,6 +3,7 @@
 // An owner frees what it owns with itself; children are made through Make so
 // that nobody holds an owning raw pointer.
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -39,6 +40,10 @@ class Component {
     owned_.push_back(std::move(child));
     return ref;
   }
+
+  // Frees, newest first, each owned component that drop answers true for.
+  // Never call it from inside an event of one of them.
+  void FreeOwned(const std::function<bool(const Component&)>& drop);
 
   std::size_t ComponentCount() const { return owned_.size(); }
   Component& ComponentAt(std::size_t index) const { return *owned_[index]; }

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include "toolkit/control.hpp"
 
@@ -15,6 +16,9 @@ enum class FormPosition { Designed, ScreenCenter };
 // Window-class and window parameters a form may adjust before its native
 // window is made. Values are the platform's bits (CS_, WS_, WS_EX_).
 struct CreateParamsRec {
+  // A form of its own kind can name its window class (the class style is
+  // added to the name); empty for the shared form class.
+  std::string windowClassName;
   uint32_t windowClassStyle = 0;
   uint32_t style = 0;
   uint32_t exStyle = 0;

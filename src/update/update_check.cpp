@@ -1,5 +1,6 @@
 #include "update/update_check.hpp"
 
+#include <algorithm>
 #include <exception>
 #include <stdexcept>
 #include <utility>
@@ -20,9 +21,17 @@ std::string NewVersionQuestion(const VersionNumbers& server) {
          ").\r\nWould you like to download it ?";
 }
 
+bool IsRootFolder(const std::string& folder) {
+  // Only the shape of a root counts: in a double-byte code page the last
+  // byte of a folder's name can be a "\" too.
+  const bool driveRoot = folder.size() == 3 && folder[1] == ':' && folder[2] == '\\';
+  const bool shareRoot = folder.size() > 4 && folder.starts_with("\\\\") && folder.back() == '\\' &&
+                         std::count(folder.begin(), folder.end(), '\\') == 4;
+  return driveRoot || shareRoot;
+}
+
 std::string ArchiveTarget(const std::string& folder) {
-  const bool root = !folder.empty() && folder.back() == '\\';
-  return folder + (root ? "" : "\\") + kArchiveFileName;
+  return folder + (IsRootFolder(folder) ? "" : "\\") + kArchiveFileName;
 }
 
 UpdateChecker::UpdateChecker(const Component& from, UpdateServices& services, const Settings& settings,
@@ -48,8 +57,11 @@ void UpdateChecker::CheckForUpdates() {
   }
 
   const std::string host = services_.updateHost();
-  const std::string versionFile = ShortPathFolder(from_, services_.executablePath()) + kVersionFileName;
-  if (!DownloadFile("http://" + host + kServerFolder + kVersionFileName, versionFile)) {
+  const std::string folder = ShortPathFolder(from_, services_.executablePath());
+  const std::string versionFile = folder + kVersionFileName;
+  // Without the program's folder the file would go to whatever folder is
+  // current, and be looked for somewhere else.
+  if (folder.empty() || !DownloadFile("http://" + host + kServerFolder + kVersionFileName, versionFile)) {
     if (talkative) ShowMessageBox(from_, kNoVersionFileText, true);
     return;
   }
@@ -87,7 +99,15 @@ bool UpdateChecker::DownloadUpdate(const std::string& remotePath) {
     std::string folder;
     // A cancelled choice leaves no target; there is nothing to transfer.
     if (!ChooseFolder(*services_.folders, kDownloadFolderCaption, folder)) return false;
-    return DownloadFile("http://" + remotePath, ArchiveTarget(folder));
+    // The transfer goes to a file of its own: one that fails must not cost
+    // the user an archive of that name already in the folder.
+    const std::string part = services_.files->MakeTemporaryFile(folder);
+    if (part.empty()) return false;
+    if (DownloadFile("http://" + remotePath, part) &&
+        services_.files->ReplaceFile(part, ArchiveTarget(folder)))
+      return true;
+    services_.files->RemoveFile(part);
+    return false;
   } catch (const std::exception&) {
     return false;
   }

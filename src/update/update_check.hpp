@@ -45,8 +45,10 @@ bool IsNewerVersion(const VersionNumbers& server, const VersionNumbers& running)
 // The offer: "New version is : 3.9 (5.16).", a line break and the question.
 std::string NewVersionQuestion(const VersionNumbers& server);
 
-// Where the archive goes in folder: one "\" between them unless folder ends
-// in one (a drive's root).
+// "X:\" or "\\server\share\", the folders whose text ends in a "\".
+bool IsRootFolder(const std::string& folder);
+// Where the archive goes in folder: one "\" between them unless folder is a
+// root.
 std::string ArchiveTarget(const std::string& folder);
 
 class UpdateChecker {

@@ -33,11 +33,16 @@ class IniReader {
                                  const std::string& key) = 0;
 };
 
-class FileRemover {
+class LocalFiles {
  public:
-  virtual ~FileRemover() = default;
+  virtual ~LocalFiles() = default;
   // Best effort: a file that cannot be removed stays, silently.
   virtual void RemoveFile(const std::string& path) = 0;
+  // Makes a new empty file of a name no other file in folder has and gives
+  // its path; "" when the folder takes no new file.
+  virtual std::string MakeTemporaryFile(const std::string& folder) = 0;
+  // Moves from over to, replacing a file there; false when to is untouched.
+  virtual bool ReplaceFile(const std::string& from, const std::string& to) = 0;
 };
 
 // The system's folder browser.
@@ -55,7 +60,7 @@ struct UpdateServices {
   ConnectionState* connection = nullptr;
   Downloader* downloader = nullptr;
   IniReader* ini = nullptr;
-  FileRemover* files = nullptr;
+  LocalFiles* files = nullptr;
   FolderBrowser* folders = nullptr;
   // Host (and optional ":port") of the update server, asked at each check.
   std::function<std::string()> updateHost;

@@ -20,6 +20,9 @@
 #              something else): no box, the panels refresh, the item shows
 #              unchecked, and a mouse movement and Exit leave every stored
 #              value as it was.
+# Then the x64 release package (WELMOR_PACKAGE_DIR, default dist/) unzipped
+# into C:\Program Files\Welmor of a fresh prefix: it starts from there and
+# shows its panels, "Run at StartUp" writes that path, and Exit saves.
 set -uo pipefail
 . "$(dirname "$0")/lib.sh"
 
@@ -352,8 +355,36 @@ fourth_start() {
   e2e_expect "fourth start: the other program's entry is left alone" "$(run_entry)" "$entry"
 }
 
+# --- the package, unzipped where a user puts it -----------------------------------
+
+package_start() {
+  local zip=${WELMOR_PACKAGE_DIR:-$E2E_ROOT/dist}/Welmor-$FILE_VERSION-x64.zip exe='C:\Program Files\Welmor\Welmor.exe'
+  [ -f "$zip" ] || { e2e_fail "package: $zip is missing (cmake --workflow --preset release makes it)"; return 1; }
+  e2e_prefix settings-package winxp || return 1
+  e2e_unmanaged_windows
+  unzip -q "$zip" -d "$WINEPREFIX/drive_c/Program Files/Welmor" || { e2e_fail "package: cannot unzip $zip"; return 1; }
+  e2e_park_pointer
+  e2e_start "$exe"
+  { e2e_driver msgbox "$W" Information 20000 && e2e_driver msgbox-press "$W" Information OK; } >/dev/null ||
+    e2e_fail "package: no first-run notice to answer"
+  e2e_first_tick "$W" 15 >/dev/null || { e2e_fail "package: the panels show no first tick within 15 s"; return 1; }
+  e2e_pass "package: started from C:\Program Files\Welmor, the panels show"
+  choose "$RUN_ITEM"
+  e2e_expect "package: Run at StartUp writes the package's path" "$(run_entry_after "REG_SZ $exe")" "REG_SZ $exe"
+  # Without real mouse input only commands save; a panel's content waits for
+  # the next save, which Exit makes.
+  e2e_park_pointer
+  e2e_driver menu-click "$W" "&Panels/Windows Uptime" >/dev/null || e2e_fail "package: cannot choose Windows Uptime"
+  e2e_expect "package: panel 1's new content not stored yet" "$(value_of "$(settings)" ContentPanels)" "REG_SZ 167"
+  e2e_driver menu-click "$W" "E&xit" >/dev/null || e2e_fail "package: cannot choose E&xit"
+  e2e_wait_exit "$E2E_APP_PID" 15
+  e2e_expect "package: E&xit ends the program with status 0" "$?" "0"
+  e2e_expect "package: Exit saves panel 1's new content" "$(value_of "$(settings)" ContentPanels)" "REG_SZ 967"
+}
+
 if e2e_prefix settings-winxp winxp; then
   e2e_unmanaged_windows
   first_start && second_start && third_start && fourth_start
 fi
+package_start
 e2e_finish

@@ -26,6 +26,11 @@ class MemoryRegistry {
   // When not negative: how many more value writes succeed; each success
   // counts it down, and at 0 every write is refused.
   int32_t writesAllowed = -1;
+  // A key that exists but refuses every open (out of resources, a changed
+  // access list).
+  std::string unopenableKey;
+  // A value that exists but whose data cannot be read.
+  std::string unreadableValue;
 
   // --- what happened ------------------------------------------------------
   std::vector<std::string> writeLog;  // names of the values written, in order
@@ -112,7 +117,8 @@ class MemoryRegistry {
 
     bool OpenKey(const std::string& path, KeyAccess access) override {
       CloseKey();
-      if (hive_.readOnly && access != KeyAccess::Read) return false;
+      if ((hive_.readOnly && access != KeyAccess::Read) || Fold(path) == Fold(hive_.unopenableKey))
+        return false;
       if (!hive_.HasKey(path)) {
         if (access != KeyAccess::CreateForWrite) return false;
         hive_.CreateKey(path);
@@ -141,7 +147,7 @@ class MemoryRegistry {
 
    protected:
     std::optional<RegistryValue> QueryValue(const std::string& name) override {
-      if (!Current()) return std::nullopt;
+      if (!Current() || Fold(name) == Fold(hive_.unreadableValue)) return std::nullopt;
       const auto value = Current()->find(Fold(name));
       if (value == Current()->end()) return std::nullopt;
       return value->second;

@@ -16,7 +16,9 @@ step() {  # step NAME CMD...: runs CMD, keeps its output and status
   echo $? > "$OUT/$name.rc"
   say "$name: status $(cat "$OUT/$name.rc")"
 }
-Xvfb :90 -screen 0 1280x1024x24 -nolisten tcp > /dev/null 2>&1 &
+# -fbdir: the screen is a file (XWD), for a screenshot without more packages.
+mkdir -p /tmp/fb
+Xvfb :90 -screen 0 1280x1024x24 -fbdir /tmp/fb -nolisten tcp > /dev/null 2>&1 &
 for i in $(seq 300); do xdpyinfo > /dev/null 2>&1 && break; sleep 0.2; done
 # Wine runs the programs from a local folder, not over 9p.
 cp -r "$S/bin" /root/bin
@@ -39,7 +41,7 @@ wineserver -w
 # The smoke run: what only the running 32-bit program shows.
 smoke() {
   local W=Welmor.exe key='HKLM\Software\Brannic\Welmor' fails=0 app one two values
-  drv() { timeout 600 wine /root/bin/welmor_driver.exe "$@"; }
+  drv() { WELMOR_DRIVER_PATIENCE=5 timeout 600 wine /root/bin/welmor_driver.exe "$@"; }
   check() { if [ "$2" = "$3" ]; then echo "ok: $1"; else echo "FAIL: $1: got '$2', expected '$3'"; fails=$((fails + 1)); fi; }
   wine /root/bin/Welmor.exe & app=$!
   # A program busy starting under emulation may not answer the driver's
@@ -53,6 +55,7 @@ smoke() {
   check "three panels" "$(grep -c WelmorLabel <<<"$one")" 3
   [ -n "$one" ] && [ "$one" != "$two" ]; check "the panels refresh (clock)" $? 0
   echo "$two"
+  cp /tmp/fb/Xvfb_screen0 "$OUT/widget.xwd"
   check "the menu reads" "$(drv menu $W | tr -d '&' | grep -c 'Misc./Sticky window')" 1
   drv menu-click $W "&Misc./Sticky window" > /dev/null; check "Sticky window is chosen" $? 0
   drv menu-click $W "E&xit" > /dev/null; check "E&xit is chosen" $? 0

@@ -20,6 +20,7 @@ case "${1:-}" in
     . "$here/qemu.sh"
     q32_boot "$img" "$share"
     log "machine off"
+    if [ -f "$share/out/widget.xwd" ]; then convert "$share/out/widget.xwd" "$share/out/widget.png"; fi
     cat "$share/out/guest.log"
     ;;
   result)

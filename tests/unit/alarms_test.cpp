@@ -103,7 +103,7 @@ TEST(AlarmDialogs, Answers) {
   const char* const range = "Value not in allowed range ( 10 - 100 ).";
   const char* const rangeS = "Value not in allowed range ( 10s - 1h ).";
   const char* const nan = "Value not a number! Try again.";
-  const char* const same = "50/10 50/10 50/10 50/10";
+  const char* const same = "51/11 52/12 53/13 54/14";
   const std::string nines(12, '9');
   const struct {
     AlarmId alarm;
@@ -113,21 +113,21 @@ TEST(AlarmDialogs, Answers) {
     const char* error;
   } answers[] = {
       {AlarmId::CPU1, false, "9", same, range},
-      {AlarmId::CPU1, false, "10", "10/10 50/10 50/10 50/10", nullptr},
-      {AlarmId::CPU2, false, "100", "50/10 100/10 50/10 50/10", nullptr},
+      {AlarmId::CPU1, false, "10", "10/11 52/12 53/13 54/14", nullptr},
+      {AlarmId::CPU2, false, "100", "51/11 100/12 53/13 54/14", nullptr},
       {AlarmId::RAM1, false, "101", same, range},
       {AlarmId::RAM2, false, "", same, nan},
       {AlarmId::RAM2, false, "+50", same, nan},
       {AlarmId::RAM2, false, " 50", same, nan},
       {AlarmId::RAM2, false, nines, same, range},
-      {AlarmId::RAM2, false, "000000000000075", "50/10 50/10 50/10 75/10", nullptr},
+      {AlarmId::RAM2, false, "000000000000075", "51/11 52/12 53/13 75/14", nullptr},
       {AlarmId::RAM2, false, std::nullopt, same, nullptr},
       {AlarmId::CPU1, true, "9", same, rangeS},
-      {AlarmId::CPU2, true, "3600", "50/10 50/3600 50/10 50/10", nullptr},
+      {AlarmId::CPU2, true, "3600", "51/11 52/3600 53/13 54/14", nullptr},
       {AlarmId::RAM1, true, "3601", same, rangeS},
       {AlarmId::RAM2, true, nines, same, rangeS},
       {AlarmId::RAM2, true, "30s", same, nan},
-      {AlarmId::RAM2, true, "11", "50/10 50/10 50/10 50/11", nullptr},
+      {AlarmId::RAM2, true, "11", "51/11 52/12 53/13 54/11", nullptr},
   };
   for (const auto& a : answers) {
     const bool cpu = a.alarm == AlarmId::CPU1 || a.alarm == AlarmId::CPU2;
@@ -137,12 +137,17 @@ TEST(AlarmDialogs, Answers) {
     ScriptedDialogs dialogs;
     dialogs.inputAnswers.push_back(a.typed);
     Settings s = With("");
+    s.CPUAlarm_1_Value = 51, s.CPUAlarm_1_Interval = 11, s.CPUAlarm_2_Value = 52, s.CPUAlarm_2_Interval = 12;
+    s.RAMAlarm_1_Value = 53, s.RAMAlarm_1_Interval = 13, s.RAMAlarm_2_Value = 54, s.RAMAlarm_2_Interval = 14;
     int saves = 0;
     (a.interval ? AskAlarmInterval : AskAlarmValue)(dialogs, s, a.alarm, [&] { ++saves; });
     EXPECT_EQ(Numbers(s), a.numbers);
     EXPECT_EQ(saves, 1);
     ASSERT_EQ(dialogs.shown.size(), a.error ? 2u : 1u);
     EXPECT_EQ(dialogs.shown[0].caption, caption);
+    // The box opens on this alarm's own stored number.
+    const char* const own[4][2] = {{"51", "11"}, {"52", "12"}, {"53", "13"}, {"54", "14"}};
+    EXPECT_EQ(dialogs.shown[0].value, own[static_cast<int>(a.alarm)][a.interval]);
     EXPECT_EQ(dialogs.shown[0].text, a.interval ? "Intert a value, usually not smaller then 30s."
                                                 : "Intert a value, usually bigger then 60%.");
     if (a.error) {

@@ -196,14 +196,15 @@ TEST_F(FormMagnetTest, AnotherMagnetFormPullsAndAnEarlierSnapYieldsToScreenOnlyW
     EXPECT_EQ(&another, &other);
     ++asked;
   };
+  platform.monitors = {Monitor{Rect{0, 0, 1024, 768}, Rect{0, 0, 1024, 307}}};
   MoveStep(moved, 310, 208);
-  MoveStep(moved, 310, 288);  // bottom 3 above the other's top
-  EXPECT_EQ(moved.Top(), 283);
+  MoveStep(moved, 310, 288);  // bottom 3 above the other's top, 10 above the work area's
+  EXPECT_EQ(moved.Top(), 283) << "snapped to the form, so not to the screen too";
   EXPECT_EQ(asked, 1);
 
   other.SetVisible(false);
   MoveStep(moved, 310, 289);
-  EXPECT_EQ(moved.Top(), 281) << "a hidden form does not pull";
+  EXPECT_EQ(moved.Top(), 290) << "a hidden form does not pull, the screen does";
 }
 
 TEST_F(FormMagnetTest, NamelessMagnetIsNeverPulledByAnotherForm) {

@@ -105,10 +105,12 @@ TEST_F(CommandsTest, GraphCommandsSaveAndResizeTheWindow) {
 TEST_F(CommandsTest, OptionCommandsFlipAndSave) {
   Item("mnuSticky").Click();
   EXPECT_EQ(Stored("Sticky"), 1);
+  EXPECT_TRUE(form->frmMagnet->Active());
   Item("mnuShowProcess").Click();
   EXPECT_EQ(Stored("ShowProcesses"), 0);
   Item("mnuSticky").Click();
   EXPECT_EQ(Stored("Sticky"), 0);
+  EXPECT_FALSE(form->frmMagnet->Active());
   // The disabled update item cannot be chosen from the menu.
   backend.chooseMenuItem = [this](PopupMenu&) { return &Item("mnuUpdates"); };
   const bool autoUpdate = form->S().AutoUpdate;

@@ -407,12 +407,14 @@ TEST_F(MainFormTest, ExitSavesAndEnds) {
   EXPECT_TRUE(backend.quitPosted);
 }
 
-TEST_F(MainFormTest, ExitEndsTheProgramEvenWhenTheSaveIsRefused) {
+TEST_F(MainFormTest, RefusedSavesOfMouseMovesShowOneBoxAndExitStillEnds) {
   StoreVersionOnly();
   Start();
   registry.readOnly = true;
-  Item("mnuClose").Click();
-  ASSERT_EQ(backend.dialogs.Count("Error"), 1u);
+  for (int i = 0; i < 3; ++i) form->Panels[2]->MouseMoved(0, 5, 5);
+  EXPECT_EQ(backend.dialogs.Count("Error"), 1u);
+  Item("mnuClose").Click();  // asked for, so reported again
+  ASSERT_EQ(backend.dialogs.Count("Error"), 2u);
   EXPECT_EQ(backend.dialogs.shown.back().text, "Failed to set data for 'Version'");
   EXPECT_TRUE(backend.quitPosted);
 }

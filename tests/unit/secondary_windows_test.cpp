@@ -3,6 +3,9 @@
 // commands of the main window that open them.
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <vector>
+
 #include "app/main_form.hpp"
 #include "fakes/fake_about_platform.hpp"
 #include "toolkit/headless/headless_backend.hpp"
@@ -44,6 +47,26 @@ class SecondaryWindowsTest : public testenv::MainFormTest {
     return found;
   }
 
+  // Every control of a window: bounds, font (for those with text) and colour.
+  struct Look {
+    Control* control;
+    Rect bounds;
+    std::optional<Font> font;
+    std::optional<Color> color;
+  };
+  static void ExpectLayout(const std::vector<Look>& table) {
+    for (const Look& l : table) {
+      SCOPED_TRACE(l.control->Name());
+      EXPECT_EQ(l.control->BoundsRect(), l.bounds);
+      if (l.font) {
+        EXPECT_EQ(l.control->GetFont(), *l.font);
+      }
+      if (l.color) {
+        EXPECT_EQ(l.control->GetColor(), *l.color);
+      }
+    }
+  }
+
   TAppInfo* info = nullptr;
   Label* background = nullptr;
   FakeAboutPlatform& platform = aboutPlatform;
@@ -55,18 +78,21 @@ TEST_F(SecondaryWindowsTest, HistoryShowsTheLogInTheWidgetsColoursCentredOnTheSc
   // 291 x 366 inside the 2-pixel frame, centred on the 1024 x 768 screen.
   EXPECT_EQ(history.BoundsRect(), (Rect{364, 199, 659, 569}));
   EXPECT_EQ(history.FrameWidth(), 2);
-  EXPECT_EQ(history.pnl_History->GetColor(), kMint);
-  EXPECT_EQ(history.txt_Title->GetColor(), kMint);
-  EXPECT_EQ(history.txt_History->GetColor(), 0xF0FBFFu);
   EXPECT_EQ(history.txt_Title->Caption(), "Welmor History:");
   EXPECT_EQ(history.txt_Date->Caption(), " v3.9 (Build: 5.15)");
   EXPECT_EQ(history.txt_Info->Caption(), "> use Up and Down keys to scroll <");
-  EXPECT_EQ(history.txt_History->Text().rfind("\r\n LEGEND:\r\n [o] : Information\r\n", 0), 0u);
-  EXPECT_NE(history.txt_History->Text().find("~\r\n - 3.9 : < 11-nov-2005 >\r\n~"), std::string::npos);
+  EXPECT_EQ(history.txt_History->Text(), BuildChangeLog("3.9"));
   EXPECT_EQ(history.ActiveControl(), history.txt_History);
-  // Sized to its text at the fixed test metrics, 7 x 13 pixels a character.
-  EXPECT_EQ(history.txt_Title->BoundsRect(), (Rect{10, 12, 10 + 15 * 7, 12 + 13}));
-  EXPECT_EQ(history.txt_Info->BoundsRect(), (Rect{5, 353, 286, 364}));
+  // Texts sized to themselves at the fixed test metrics: a character is
+  // (|height| + 2) * 6 / 10 wide and |height| + 2 high (7 x 13 at -11, 6 x 11 at -9).
+  ExpectLayout({
+      {history.pnl_History, {0, 0, 291, 366}, std::nullopt, kMint},
+      {history.txt_Title, {10, 12, 10 + 15 * 7, 25}, Font{"MS Sans Serif", -11, 0, fsBold}, kMint},
+      {history.bvl_History, {10, 29, 282, 31}, std::nullopt, kMint},
+      {history.txt_Date, {200, 13, 200 + 19 * 6, 24}, Font{"Microsoft Sans Serif", -9, 0, 0}, kMint},
+      {history.txt_History, {5, 40, 286, 353}, Font{"Arial", -11, 0, 0}, 0xF0FBFFu},
+      {history.txt_Info, {5, 353, 286, 364}, Font{"Microsoft Sans Serif", -9, 0, 0}, kMint},
+  });
 }
 
 TEST_F(SecondaryWindowsTest, HistoryWithEmptyVersionTextsShowsTheFixedPiecesOnly) {
@@ -132,7 +158,6 @@ TEST_F(SecondaryWindowsTest, AboutShowsNameVersionDescriptionDateAndContacts) {
   TfrmAbout about(form, *info, *background, platform, probes);
   about.ShowForm();
   EXPECT_EQ(about.BoundsRect(), (Rect{364, 292, 659, 475}));  // 291 x 179 inside the frame
-  EXPECT_EQ(about.pnl_Main->GetColor(), kMint);
   EXPECT_EQ(about.txt_Title->Caption(), "About");
   EXPECT_EQ(about.txt_Date->Caption(), "11/11/2005 14:05:09");
   EXPECT_EQ(about.txt_Name->Caption(), "Welmor");
@@ -141,12 +166,23 @@ TEST_F(SecondaryWindowsTest, AboutShowsNameVersionDescriptionDateAndContacts) {
   EXPECT_EQ(about.txtWeb->Caption(), "welmor.example.org");
   EXPECT_EQ(about.txtEmail->Caption(), "workshop@welmor.example.org");
   EXPECT_EQ(about.txt_Copyright->Caption(), "Copyright (C) 2002-2026 Welmor Workshop");
-  EXPECT_EQ(about.txt_Name->GetFont(), (Font{"Arial", -29, 0x800000, fsBold | fsItalic}));
-  EXPECT_EQ(about.txt_Description->BoundsRect(), (Rect{19, 91, 273, 108}));
-  // The links grow to the left of their right edges.
-  EXPECT_EQ(about.txtWeb->BoundsRect().right, 273);
-  EXPECT_EQ(about.txtEmail->BoundsRect().right, 272);
-  EXPECT_LT(about.txtEmail->Left(), about.txtWeb->Left());
+  // As for the history window; at -29 a character is 18 x 31. The links
+  // grow to the left of their right edges.
+  const Font small{"Microsoft Sans Serif", -9, 0, 0}, link{"MS Sans Serif", -11, 0xFF0000, 0};
+  ExpectLayout({
+      {about.pnl_Main, {0, 0, 291, 179}, std::nullopt, kMint},
+      {about.txt_Title, {10, 12, 10 + 5 * 7, 25}, Font{"MS Sans Serif", -11, 0, fsBold}, kMint},
+      {about.txt_Date, {180, 13, 180 + 19 * 6, 24}, small, kMint},
+      {about.bvl_History, {10, 29, 285, 31}, std::nullopt, kMint},
+      {about.imgMW, {29, 44, 61, 76}, std::nullopt, std::nullopt},
+      {about.txt_Name, {80, 40, 80 + 6 * 18, 71}, Font{"Arial", -29, 0x800000, fsBold | fsItalic}, kMint},
+      {about.txt_Ver, {195, 65, 195 + 19 * 7, 78}, Font{"MS Sans Serif", -11, 0, 0}, kMint},
+      {about.txt_Description, {19, 91, 273, 108}, Font{"Arial", -11, 0xFFFFFF, fsBold | fsItalic}, kMint},
+      {about.txtWeb, {273 - 18 * 7, 112, 273, 125}, link, kMint},
+      {about.txtEmail, {272 - 27 * 7, 128, 272, 141}, link, kMint},
+      {about.Bevel1, {10, 149, 285, 151}, std::nullopt, kMint},
+      {about.txt_Copyright, {15, 158, 15 + 39 * 6, 169}, small, kMint},
+  });
 }
 
 TEST_F(SecondaryWindowsTest, AboutWithEmptyVersionTextsLeavesNameAndDescriptionEmpty) {
@@ -180,7 +216,7 @@ TEST_F(SecondaryWindowsTest, AboutLinksShowTheHandAndOpenTheirTargets) {
 // The two commands chosen from the widget's real menu.
 using MainWindowCommandsTest = SecondaryWindowsTest;
 
-TEST_F(MainWindowCommandsTest, EachHistoryCommandOpensOneMoreWindowThatOutlivesItsClosing) {
+TEST_F(MainWindowCommandsTest, EachHistoryCommandOpensOneMoreWindowAndClosedOnesAreFreed) {
   Item("mnuHistory").Click();
   Item("mnuHistory").Click();
   const std::vector<TfrmHistory*> shown = HistoryWindows();
@@ -195,7 +231,11 @@ TEST_F(MainWindowCommandsTest, EachHistoryCommandOpensOneMoreWindowThatOutlivesI
   shown[0]->KeyPressed(kEscape, 0);
   EXPECT_FALSE(shown[0]->Visible());
   EXPECT_TRUE(shown[1]->Visible());
-  EXPECT_EQ(HistoryWindows().size(), 2u);
+  Item("mnuHistory").Click();
+  const std::vector<TfrmHistory*> after = HistoryWindows();
+  ASSERT_EQ(after.size(), 2u);  // the closed one is gone, the open one stays
+  EXPECT_EQ(after[0], shown[1]);
+  EXPECT_TRUE(after[1]->Visible());
 }
 
 TEST_F(MainWindowCommandsTest, TheAboutCommandReturnsWhenEscapeEndsTheModalShowing) {

@@ -79,6 +79,9 @@ class SettingsStoreTest : public ::testing::Test {
         {"SavePosition", 0},      {"PTop", 123},            {"PLeft", 0xFFFFFE0C},  // -500
     };
     for (const auto& [name, number] : numbers) values.emplace_back(name, RegistryValue::FromDword(number));
+    // Not a setting; only the update check reads it. Kept byte for byte.
+    values.emplace_back("UpdateHost",
+                        RegistryValue{RegistryValueKind::ExpandText, {'m', 0xE9, ':', '8', 0, 'x'}});
     return values;
   }
 
@@ -343,6 +346,7 @@ TEST_F(SettingsStoreTest, AWronglyTypedValueIsReportedAndEveryOtherValueSurvives
     std::string name;
     RegistryValue value;
     std::string error;
+    bool unreadable = false;
   } cases[] = {
       {"ContentPanels", RegistryValue::FromDword(935), "Invalid data type for 'ContentPanels'"},  // first
       {"ColorT", RegistryValue::FromText("ab"), "Invalid data type for 'ColorT'"},                // middle
@@ -351,6 +355,7 @@ TEST_F(SettingsStoreTest, AWronglyTypedValueIsReportedAndEveryOtherValueSurvives
       {"PLeft", RegistryValue{RegistryValueKind::Binary, {1, 0, 0, 0, 0}},
        "Failed to get data for 'PLeft'"},  // last
       {"Version", RegistryValue::FromDword(3), "Invalid data type for 'Version'"},
+      {"Version", RegistryValue::FromText(kVersion), "Failed to get data for 'Version'", true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.error);
@@ -358,6 +363,7 @@ TEST_F(SettingsStoreTest, AWronglyTypedValueIsReportedAndEveryOtherValueSurvives
     std::swap(hive, fresh);
     PutCustomised();
     hive.Put(kKey, c.name, c.value);
+    if (c.unreadable) hive.unreadableValue = c.name;
     SettingsStore store = MakeStore();
     ExpectRegistryError([&] { store.LoadSettings(); }, c.error);
     EXPECT_EQ(store.Record().ContentHDDs, "DEF");  // read although a value before it failed
@@ -366,14 +372,32 @@ TEST_F(SettingsStoreTest, AWronglyTypedValueIsReportedAndEveryOtherValueSurvives
     // A load that could not read Version never counts as another version's.
     EXPECT_FALSE(store.CheckSettingsVersion());
 
+    hive.unreadableValue.clear();
     store.SaveSettings(false);
     for (const auto& [name, value] : Customised()) {
       if (name != c.name) {
         EXPECT_EQ(hive.Get(kKey, name), value) << name;
       }
     }
+    store.UpgradeSettings();
+    EXPECT_EQ(hive.Get(kKey, "UpdateHost"), Customised().back().second);
     EXPECT_TRUE(notices.empty());
   }
+}
+
+TEST_F(SettingsStoreTest, AKeyThatWillNotOpenIsReportedAndNeverWrittenOverUntilItLoads) {
+  PutCustomised();
+  hive.unopenableKey = kKey;
+  SettingsStore store = MakeStore();
+  ExpectRegistryError([&] { store.LoadSettings(); }, "Failed to get data for 'Version'");
+  EXPECT_NO_THROW(store.SaveSettings(false, RefusalReport::OncePerRun));  // already reported
+  ExpectRegistryError([&] { store.SaveSettings(false); }, "Failed to get data for 'Version'");
+  EXPECT_TRUE(hive.writeLog.empty());
+
+  hive.unopenableKey.clear();
+  store.SaveSettings(false, RefusalReport::OncePerRun);
+  for (const auto& [name, value] : Customised()) EXPECT_EQ(hive.Get(kKey, name), value) << name;
+  EXPECT_EQ(hive.writeLog.size(), 27u);
 }
 
 TEST_F(SettingsStoreTest, AReadOnlyHiveLoadsEveryStoredValue) {

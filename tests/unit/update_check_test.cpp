@@ -28,11 +28,12 @@ constexpr const char* kVerPath = "C:\\PROGRA~1\\WELMOR\\Welmor.ver";
 constexpr const char* kVerUrl = "http://host.test:8080/toolbox/Welmor.ver";
 
 // The server's version file, the disk by path and the user's folder pick.
-struct FakePlatform : ConnectionState, Downloader, IniReader, FileRemover, FolderBrowser {
+struct FakePlatform : ConnectionState, Downloader, IniReader, LocalFiles, FolderBrowser {
   bool offline = false;
   std::optional<Values> versionFile;  // nothing: the transfer fails
   bool archiveArrives = true;
   std::optional<std::string> pick = "C:\\";  // nothing: cancelled
+  std::string exe = "C:\\PROGRA~1\\WELMOR\\Welmor.exe";
   std::map<std::string, Values> disk;
   Lines requests, browsedAt;
 
@@ -40,7 +41,8 @@ struct FakePlatform : ConnectionState, Downloader, IniReader, FileRemover, Folde
   bool DownloadToFile(const std::string& url, const std::string& path) override {
     requests.push_back(url + " -> " + path);
     const bool ok = url == kVerUrl ? versionFile.has_value() : archiveArrives;
-    if (ok) disk[path] = url == kVerUrl ? *versionFile : Values{};
+    if (url != kVerUrl) disk[path] = {{"arrived", ok ? "whole" : "in part"}};  // a failed one leaves a part
+    if (url == kVerUrl && ok) disk[path] = *versionFile;
     return ok;
   }
   std::string ReadString(const std::string& file, const std::string& section,
@@ -49,19 +51,22 @@ struct FakePlatform : ConnectionState, Downloader, IniReader, FileRemover, Folde
     return it == disk.end() || section != "Welmor" || !it->second.count(key) ? "" : it->second.at(key);
   }
   void RemoveFile(const std::string& path) override { disk.erase(path); }
+  std::string MakeTemporaryFile(const std::string& folder) override {
+    const std::string path = folder + (folder.ends_with('\\') ? "" : "\\") + "wel1.tmp";
+    disk[path] = {};
+    return path;
+  }
+  bool ReplaceFile(const std::string& from, const std::string& to) override {
+    disk[to] = disk[from];
+    return disk.erase(from) != 0;
+  }
   bool DirectoryExists(const std::string& path) override { return path == "C:\\" || path == "D:\\Downloads"; }
   std::optional<std::string> Browse(const std::string& caption, const std::string& initial) override {
     browsedAt.push_back(caption + "|" + initial);
     return pick;
   }
   UpdateServices Services() {
-    return {this,
-            this,
-            this,
-            this,
-            this,
-            [] { return "host.test:8080"; },
-            [] { return "C:\\PROGRA~1\\WELMOR\\Welmor.exe"; }};
+    return {this, this, this, this, this, [] { return "host.test:8080"; }, [this] { return exe; }};
   }
 };
 
@@ -108,33 +113,24 @@ TEST_F(UpdateCheck, EachOutcomeInTalkativeAndQuietMode) {
     bool arrives;
     Lines talkative;
     bool quietSaysNothing;
+    std::string exe = "C:\\PROGRA~1\\WELMOR\\Welmor.exe";
   };
   const Values newer = Version("3", "9", "5", "16");
   const std::string offer = Offer("3.9 (5.16)"), failed = "Error: File wasn`t downloaded !";
+  const std::string saved = "Information: File was downloaded succesfully !";
+  const Lines noFile = {"Error: Information cannot be retrived from the server !"};
   const Case cases[] = {
       {"off-line", true, newer, true, "C:\\", true, {"Error: Connection with server cannot be made !"}, true},
-      {"no transfer",
-       false,
-       {},
-       true,
-       "C:\\",
-       true,
-       {"Error: Information cannot be retrived from the server !"},
-       true},
+      {"no transfer", false, {}, true, "C:\\", true, noFile, true},
       {"corrupted", false, Values{{"File", "x.rar"}}, true, "C:\\", true, {kCorrupted}, false},
       {"up to date", false, Version("3", "9", "5", "15"), true, "C:\\", true, {kUpToDate}, true},
       {"newer, No", false, newer, false, "C:\\", true, {offer}, false},
-      {"saved",
-       false,
-       newer,
-       true,
-       "C:\\",
-       true,
-       {offer, "Information: File was downloaded succesfully !"},
-       false},
+      {"saved", false, newer, true, "C:\\", true, {offer, saved}, false},
       {"cancelled", false, newer, true, std::nullopt, true, {offer, failed}, false},
       {"not saved", false, newer, true, "C:\\", false, {offer, failed}, false},
+      {"no program folder", false, newer, true, "C:\\", true, noFile, true, ""},
   };
+  const std::string archive = "C:\\Welmor_v3-7.rar";
   for (const Case& c : cases) {
     for (bool quiet : {false, true}) {
       SCOPED_TRACE(std::string(c.name) + (quiet ? " quiet" : " talkative"));
@@ -143,9 +139,13 @@ TEST_F(UpdateCheck, EachOutcomeInTalkativeAndQuietMode) {
       platform_.versionFile = c.file;
       platform_.pick = c.pick;
       platform_.archiveArrives = c.arrives;
+      platform_.exe = c.exe;
+      platform_.disk[archive] = {{"kept", "1"}};
       backend_.dialogs.confirmAnswers = {c.yes};
       EXPECT_EQ(Check(quiet), quiet && c.quietSaysNothing ? Lines{} : c.talkative);
-      EXPECT_EQ(platform_.disk.count(kVerPath), 0u);
+      // Only the archive is left: the new one when it arrived whole, else the one the user had.
+      const Values left = c.talkative.back() == saved ? Values{{"arrived", "whole"}} : Values{{"kept", "1"}};
+      EXPECT_EQ(platform_.disk, (std::map<std::string, Values>{{archive, left}}));
     }
   }
 }
@@ -153,17 +153,29 @@ TEST_F(UpdateCheck, EachOutcomeInTalkativeAndQuietMode) {
 TEST_F(UpdateCheck, TransfersUseTheFixedPathsTheServersNameAndTheFixedLocalName) {
   platform_.versionFile = Version("4", "0", "0", "0");
   platform_.versionFile->at("File") = "Any Name.zip";
-  for (const char* folder : {"C:\\", "D:\\Downloads"}) {
-    platform_.pick = folder;
+  // Picked folder, the transfer's own file, where the archive ends up. Only
+  // "X:\" and "\\server\share\" are roots; D: 0x95 0x5C is a folder whose
+  // double-byte name ends in a "\" byte.
+  const struct {
+    std::string folder, part, target;
+  } folders[] = {
+      {"C:\\", "C:\\wel1.tmp", "C:\\Welmor_v3-7.rar"},
+      {"D:\\Downloads", "D:\\Downloads\\wel1.tmp", "D:\\Downloads\\Welmor_v3-7.rar"},
+      {"D:\\\x95\\", "D:\\\x95\\wel1.tmp", "D:\\\x95\\\\Welmor_v3-7.rar"},
+      {"\\\\srv\\share\\", "\\\\srv\\share\\wel1.tmp", "\\\\srv\\share\\Welmor_v3-7.rar"},
+  };
+  for (const auto& f : folders) {
+    platform_.pick = f.folder;
     platform_.requests.clear();
+    platform_.disk.clear();
     backend_.dialogs.confirmAnswers = {true};
     Check(false);
-    EXPECT_EQ(platform_.requests,
-              (Lines{std::string(kVerUrl) + " -> " + kVerPath,
-                     "http://host.test:8080/toolbox/Any Name.zip -> " + std::string(folder) +
-                         (folder[3] ? "\\" : "") + "Welmor_v3-7.rar"}));
+    EXPECT_EQ(platform_.requests, (Lines{std::string(kVerUrl) + " -> " + kVerPath,
+                                         "http://host.test:8080/toolbox/Any Name.zip -> " + f.part}));
+    EXPECT_EQ(platform_.disk.size(), 1u);
+    EXPECT_EQ(platform_.disk.count(f.target), 1u) << f.target;
   }
-  EXPECT_EQ(platform_.browsedAt, (Lines(2, "Download update to...|")));
+  EXPECT_EQ(platform_.browsedAt, (Lines(4, "Download update to...|")));
 }
 
 TEST_F(UpdateCheck, VersionsCompareAsSignedNumbersInTheirOrder) {

@@ -120,10 +120,14 @@ TEST_F(UpdateCheckWin32, TheArchiveArrivesWholeUnderItsFixedNameOrNotAtAll) {
        {std::make_pair(std::optional(archive), "Information: File was downloaded succesfully !"),
         std::make_pair(std::optional<std::string>(), "Error: File wasn`t downloaded !")}) {
     Serve("welmor-3.9.5.16.rar", served);
+    PutFile(target, "the user's own");
     backend_.dialogs.confirmAnswers = {true};
     EXPECT_EQ(Check(), std::make_pair(Lines{offer, shown},
                                       Lines{"/toolbox/Welmor.ver", "/toolbox/welmor-3.9.5.16.rar"}));
-    EXPECT_TRUE(ReadFile(target) == served) << shown;  // a 404 page is not kept either
+    // Replaced only by a whole archive, never by a 404 page or by nothing.
+    EXPECT_EQ(ReadFile(target), served.value_or("the user's own")) << shown;
+    WIN32_FIND_DATAA found;
+    EXPECT_EQ(::FindFirstFileA((picked_.folder + "\\*.tmp").c_str(), &found), INVALID_HANDLE_VALUE);
     ::DeleteFileA(target.c_str());
   }
 }

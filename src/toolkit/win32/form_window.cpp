@@ -38,11 +38,12 @@ CreateParamsRec DefaultFormParams(FormBorderStyle border) {
   return p;
 }
 
-std::string FormClassName(uint32_t classStyle) {
-  if (classStyle == kDefaultFormClassStyle) return kFormClassBase;
-  char name[32];
-  std::snprintf(name, sizeof name, "%s_%X", kFormClassBase, static_cast<unsigned>(classStyle));
-  return name;
+std::string FormClassName(const std::string& name, uint32_t classStyle) {
+  const std::string base = name.empty() ? kFormClassBase : name;
+  if (classStyle == kDefaultFormClassStyle) return base;
+  char style[16];
+  std::snprintf(style, sizeof style, "_%X", static_cast<unsigned>(classStyle));
+  return base + style;
 }
 
 CreateParamsRec FormWindow::Params() {
@@ -54,8 +55,8 @@ CreateParamsRec FormWindow::Params() {
 bool FormWindow::Open() {
   const CreateParamsRec p = Params();
   WindowParams params;
-  params.className = Context().classes.Ensure(
-      {FormClassName(p.windowClassStyle), &ControlWindow::WindowProc, p.windowClassStyle, kExtraBytes});
+  params.className = Context().classes.Ensure({FormClassName(p.windowClassName, p.windowClassStyle),
+                                               &ControlWindow::WindowProc, p.windowClassStyle, kExtraBytes});
   if (params.className.empty()) return false;
   params.style = p.style & ~WS_VISIBLE;
   params.exStyle = p.exStyle;

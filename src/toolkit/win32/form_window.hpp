@@ -16,9 +16,10 @@ namespace welmor {
 // CreateParams hook adjusts them.
 CreateParamsRec DefaultFormParams(FormBorderStyle border);
 
-// Class name for a form window class of the given class style: "WelmorForm"
-// for the default style, "WelmorForm_<hex style>" otherwise.
-std::string FormClassName(uint32_t classStyle);
+// Class name for a form window class of the given name ("WelmorForm" when
+// empty) and class style: the name alone for the default style,
+// "<name>_<hex style>" otherwise.
+std::string FormClassName(const std::string& name, uint32_t classStyle);
 
 class FormWindow final : public ControlWindowOf<Form> {
  public:

@@ -78,15 +78,25 @@ void LabelWindow::PaintFrame(HWND hwnd) {
 
 void LabelWindow::Paint(HWND hwnd) {
   paint_scope paint(hwnd);
-  HDC dc = paint.dc();
-  if (dc == nullptr) return;
-  RECT r = FillClientArea(hwnd, dc, control_.GetColor());
+  if (paint.dc() == nullptr) return;
+  RECT client{};
+  ::GetClientRect(hwnd, &client);
+  // Composed on a DIB section, the device the text was measured on when the
+  // label sized itself (gdi_text_renderer.hpp), then put on screen at once.
+  const BITMAPINFO bi = TopDownDibInfo(client.right, client.bottom, 32);
+  void* bits = nullptr;
+  unique_hbitmap dib(::CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+  unique_hdc dc(::CreateCompatibleDC(paint.dc()));
+  if (!dib || !dc) return;
+  select_object useBitmap(dc.get(), dib.get());
+  RECT r = FillClientArea(hwnd, dc.get(), control_.GetColor());
   if (!font_) font_ = MakeGdiFont(control_.GetFont());
-  select_object useFont(dc, font_.get());
-  ::SetBkMode(dc, TRANSPARENT);
-  ::SetTextColor(dc, ToColorRef(control_.GetFont().color));
+  select_object useFont(dc.get(), font_.get());
+  ::SetBkMode(dc.get(), TRANSPARENT);
+  ::SetTextColor(dc.get(), ToColorRef(control_.GetFont().color));
   const std::string& text = control_.Caption();
-  ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DrawFlagsOf(control_));
+  ::DrawTextA(dc.get(), text.c_str(), static_cast<int>(text.size()), &r, DrawFlagsOf(control_));
+  ::BitBlt(paint.dc(), 0, 0, client.right, client.bottom, dc.get(), 0, 0, SRCCOPY);
 }
 
 bool LabelWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {

@@ -1,4 +1,5 @@
-// The version file on disk: its INI values and its removal, through kernel32.
+// The version file on disk: its INI values and its removal, and the
+// archive's temporary file and its move into place, through kernel32.
 #include "update/win32/update_services_win32.hpp"
 
 namespace welmor {
@@ -17,14 +18,21 @@ class ProfileIniReader : public IniReader {
   }
 };
 
-class DiskFileRemover : public FileRemover {
+class DiskFiles : public LocalFiles {
  public:
   void RemoveFile(const std::string& path) override { ::DeleteFileA(path.c_str()); }
+  std::string MakeTemporaryFile(const std::string& folder) override {
+    char path[MAX_PATH] = {};
+    return ::GetTempFileNameA(folder.c_str(), "wel", 0, path) != 0 ? path : "";
+  }
+  bool ReplaceFile(const std::string& from, const std::string& to) override {
+    return ::MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
+  }
 };
 
 }  // namespace
 
 std::unique_ptr<IniReader> MakeProfileIniReader() { return std::make_unique<ProfileIniReader>(); }
-std::unique_ptr<FileRemover> MakeDiskFileRemover() { return std::make_unique<DiskFileRemover>(); }
+std::unique_ptr<LocalFiles> MakeDiskFiles() { return std::make_unique<DiskFiles>(); }
 
 }  // namespace welmor

@@ -10,7 +10,7 @@ Win32UpdateServices::Win32UpdateServices(std::function<HWND()> browserOwner,
     : connection_(MakeInetConnectionState()),
       downloader_(MakeUrlDownloader()),
       ini_(MakeProfileIniReader()),
-      files_(MakeDiskFileRemover()),
+      files_(MakeDiskFiles()),
       folders_(MakeShellFolderBrowser(std::move(browserOwner))) {
   services_.connection = connection_.get();
   services_.downloader = downloader_.get();

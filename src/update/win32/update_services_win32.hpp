@@ -20,8 +20,8 @@ std::unique_ptr<ConnectionState> MakeInetConnectionState();
 std::unique_ptr<Downloader> MakeUrlDownloader();
 // GetPrivateProfileStringA with a 2048-character buffer.
 std::unique_ptr<IniReader> MakeProfileIniReader();
-// DeleteFileA.
-std::unique_ptr<FileRemover> MakeDiskFileRemover();
+// DeleteFileA, GetTempFileNameA and MoveFileExA.
+std::unique_ptr<LocalFiles> MakeDiskFiles();
 // SHBrowseForFolderA (shell32.dll), owned by the window owner() gives when
 // it opens.
 std::unique_ptr<FolderBrowser> MakeShellFolderBrowser(std::function<HWND()> owner);
@@ -37,7 +37,7 @@ class Win32UpdateServices {
   std::unique_ptr<ConnectionState> connection_;
   std::unique_ptr<Downloader> downloader_;
   std::unique_ptr<IniReader> ini_;
-  std::unique_ptr<FileRemover> files_;
+  std::unique_ptr<LocalFiles> files_;
   std::unique_ptr<FolderBrowser> folders_;
   UpdateServices services_;
 };

@@ -67,13 +67,9 @@ std::vector<HWND> TopLevelWindows(const std::vector<DWORD>& pids) {
 
 HWND FindMainWindow(const std::vector<DWORD>& pids) {
   for (HWND window : TopLevelWindows(pids)) {
-    if (!IsWindowVisible(window)) continue;
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    if (rect.right <= rect.left || rect.bottom <= rect.top) continue;
     const std::string name = ClassOf(window);
-    if (name == kDialogClass || name == kMenuClass || lstrcmpiA(name.c_str(), "tooltips_class32") == 0) continue;
-    return window;
+    const bool widget = name == "WelmorMain" || name.rfind("WelmorMain_", 0) == 0;
+    if (IsWindowVisible(window) && (widget || name == "WelmorFixtureMain")) return window;
   }
   return nullptr;
 }
@@ -94,13 +90,13 @@ std::string ClassOf(HWND window) {
 
 std::string TextOf(HWND window) {
   DWORD_PTR length = 0;
-  if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kTextTimeoutMs, &length)) {
+  if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kTextTimeoutMs * Patience(), &length)) {
     throw Failure("window does not answer WM_GETTEXTLENGTH");
   }
   std::string text(length + 1, '\0');
   DWORD_PTR copied = 0;
   if (!SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                           SMTO_ABORTIFHUNG, kTextTimeoutMs, &copied)) {
+                           SMTO_ABORTIFHUNG, kTextTimeoutMs * Patience(), &copied)) {
     throw Failure("window does not answer WM_GETTEXT");
   }
   text.resize(std::strlen(text.c_str()));
