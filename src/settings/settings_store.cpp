@@ -243,4 +243,6 @@ void SettingsStore::SetRunAtStartup(bool on) {
   key->CloseKey();
 }
 
+std::size_t StoredValueCount() { return kStoredFields.size() + 1; }
+
 }  // namespace welmor
