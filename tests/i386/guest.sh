@@ -51,7 +51,14 @@ smoke() {
   check "the first-start notice shows" $shown 0
   drv msgbox-press $W Information OK 60000 > /dev/null; check "the notice is answered" $? 0
   drv wait-window $W 300000 > /dev/null; check "the widget shows" $? 0
-  one=$(drv panels $W); sleep 3; two=$(drv panels $W)
+  # The window shows before its panels are laid out: wait for the three.
+  for _ in $(seq 30); do
+    one=$(drv panels $W)
+    [ "$(grep -c WelmorLabel <<<"$one")" = 3 ] && break
+    sleep 2
+  done
+  sleep 3
+  two=$(drv panels $W)
   check "three panels" "$(grep -c WelmorLabel <<<"$one")" 3
   [ -n "$one" ] && [ "$one" != "$two" ]; check "the panels refresh (clock)" $? 0
   echo "$two"
