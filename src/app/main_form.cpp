@@ -283,12 +283,26 @@ void TfrmMain::trmTimer(Component&) {
     trm->SetInterval(interval);
     chartInStep_ = false;  // the refresh timer starts over from now
   }
+  // One reading of the memory status a tick: the panels, the alarms and the
+  // chart's tick, which the CPU sampler's message pump runs when it falls
+  // due with this one, all show the same figures.
+  const std::optional<MemoryStatus> memoryNow = probes_.GetMemoryStatus();
+  tickMemory_ = memoryNow;
   CpuUsage = probes_.GetCpuUsage();
-  const auto memory = [this](uint32_t selector) {
-    return static_cast<int64_t>(probes_.GetMemoryStatusValue(selector));
+  tickMemory_.reset();
+  const auto memory = [&memoryNow](uint32_t selector) {
+    return memoryNow ? static_cast<int64_t>(MemoryStatusValue(*memoryNow, selector)) : int64_t{0};
   };
-  PanelSources sources{memory(1), memory(3), memory(4), memory(5), memory(6),
-                       CpuCount,  CpuUsage,  '\0',      probes_,   services_.localTimeText};
+  PanelSources sources{memory(kMemAvailPhys),
+                       memory(kMemFreePercent),
+                       memory(kMemLoadPercent),
+                       memory(kMemAvailPageFile),
+                       memory(kMemTotalPageFile),
+                       CpuCount,
+                       CpuUsage,
+                       '\0',
+                       probes_,
+                       services_.localTimeText};
   for (int k = 1; k <= kPanelCount; ++k) FillPanel(k, sources);
   alarms_.EvaluateAlarms(S(), CpuUsage, static_cast<uint64_t>(sources.loadPct));
   if (txt_1->GetColor() != S().ColorBG) {
@@ -303,11 +317,15 @@ void TfrmMain::SetChartTimer(bool on) {
 }
 
 // Both timers tick once a second by default. The first refresh tick after
-// the chart's timer started restarts it, so that from then on the chart's
-// tick comes just after the refresh tick, in the same wake-up of the process
-// and under the same repaint, instead of in a second one of its own.
+// the chart's timer started restarts both, so that from then on the chart's
+// tick comes inside the refresh tick, in the same wake-up of the process and
+// under the same repaint, instead of in a second one of its own.
 void TfrmMain::KeepChartInStep() {
   if (!gr->TimerEnabled() || chartInStep_) return;
+  // The refresh timer first: the chart's tick then falls due just after the
+  // refresh tick's, soon enough for the CPU sampler's message pump.
+  trm->SetEnabled(false);
+  trm->SetEnabled(true);
   gr->SetTimerEnabled(false);
   gr->SetTimerEnabled(true);
   chartInStep_ = true;
@@ -334,7 +352,8 @@ void TfrmMain::FillPanel(int k, PanelSources& sources) {
 
 void TfrmMain::grTmrTimer(Component&) {
   gr->AddValue(1, CpuUsage);
-  gr->AddValue(2, 100 - static_cast<int64_t>(probes_.GetMemoryStatusValue(3)));
+  const std::optional<MemoryStatus> memory = tickMemory_ ? tickMemory_ : probes_.GetMemoryStatus();
+  gr->AddValue(2, 100 - static_cast<int64_t>(memory ? MemoryStatusValue(*memory, kMemFreePercent) : 0));
 }
 
 void TfrmMain::PanelMouseMove(Control& sender, bool buildTooltip) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -207,6 +208,8 @@ class TfrmMain : public Form {
   AlarmMonitor alarms_{nullptr};
   // The chart's timer was restarted by a refresh tick since it last started.
   bool chartInStep_ = false;
+  // The refresh tick's memory reading while its CPU sampler pumps messages.
+  std::optional<MemoryStatus> tickMemory_;
 };
 
 }  // namespace welmor

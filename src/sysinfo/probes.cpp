@@ -12,15 +12,20 @@
 namespace welmor {
 
 uint64_t Probes::GetMemoryStatusValue(uint32_t selector) noexcept {
+  if (!sources_.memory || !IsMemorySelector(selector)) return 0;
+  const std::optional<MemoryStatus> status = GetMemoryStatus();
+  // A refused query leaves no figure to trust; 0 reads as "nothing free"
+  // and "nothing loaded" alike and trips no alarm.
+  return status ? MemoryStatusValue(*status, selector) : 0;
+}
+
+std::optional<MemoryStatus> Probes::GetMemoryStatus() noexcept {
   MemorySource* memory = sources_.memory;
-  if (!memory || !IsMemorySelector(selector)) return 0;
+  if (!memory) return std::nullopt;
   try {
-    const std::optional<MemoryStatus> status = memory->Query();
-    // A refused query leaves no figure to trust; 0 reads as "nothing free"
-    // and "nothing loaded" alike and trips no alarm.
-    return status ? MemoryStatusValue(*status, selector) : 0;
+    return memory->Query();
   } catch (...) {
-    return 0;
+    return std::nullopt;
   }
 }
 

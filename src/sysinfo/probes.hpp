@@ -22,10 +22,12 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 
 #include "sysinfo/cpu_usage.hpp"
+#include "sysinfo/memory_status.hpp"
 #include "sysinfo/processes.hpp"
 
 namespace welmor {
@@ -67,6 +69,9 @@ class Probes {
   // 8 available extended virtual bytes; 0 for any other selector and when the
   // status cannot be read.
   uint64_t GetMemoryStatusValue(uint32_t selector) noexcept;
+  // The whole memory status in one reading, for a caller that needs several
+  // of its figures at once; empty when it cannot be read.
+  std::optional<MemoryStatus> GetMemoryStatus() noexcept;
 
   // Percentage of processor time used since the previous call, over all
   // processors; 0 on the first call and whenever the reading fails (which

@@ -71,6 +71,11 @@ class MainFormTest : public ::testing::Test {
   }
 
   void Tick() { form->trm->Tick(); }
+  Timer* ChartTimer() {
+    for (std::size_t i = 0; i < form->gr->ComponentCount(); ++i)
+      if (auto* t = dynamic_cast<Timer*>(&form->gr->ComponentAt(i))) return t;
+    return nullptr;
+  }
   std::string Text(int k) { return form->Panels[k]->Caption(); }
 
   FakeMemorySource memory;

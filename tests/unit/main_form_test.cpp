@@ -443,36 +443,57 @@ TEST_F(MainFormTest, TheChartTimerFallsInStepWithTheNextRefreshTick) {
   StoreVersionOnly();
   registry.PutDword(kSettingsKeyPath, "GraphCPU", 1);
   Start();
-  const Timer* chart = nullptr;
-  for (std::size_t i = 0; i < form->gr->ComponentCount(); ++i)
-    if (auto* t = dynamic_cast<Timer*>(&form->gr->ComponentAt(i))) chart = t;
+  const Timer* chart = ChartTimer();
   ASSERT_NE(chart, nullptr);
-  const auto starts = [&] { return backend.timerStarts[chart]; };
-  // Started once while the window was laid out; restarted by the first
-  // refresh tick only.
-  EXPECT_EQ(starts(), 1u);
-  const uint64_t expected[] = {2, 2, 2};
-  for (uint64_t e : expected) {
+  // Chart and refresh timer starts after each step: the chart starts while
+  // the window is laid out, the refresh timer when made (a timer starts
+  // enabled) and when shown, and the first refresh tick after any chart
+  // start restarts both.
+  const auto starts = [&] { return std::pair{backend.timerStarts[chart], backend.timerStarts[form->trm]}; };
+  using P = std::pair<uint64_t, uint64_t>;
+  EXPECT_EQ(starts(), P(1, 2));
+  for (int i = 0; i < 3; ++i) {
     Tick();
-    EXPECT_EQ(starts(), e);
+    EXPECT_EQ(starts(), P(2, 3));
   }
   // Switched off and on: started, then in step again at the next tick.
   Item("mnuActive_G").Click();
   Item("mnuActive_G").Click();
-  EXPECT_EQ(starts(), 3u);
+  EXPECT_EQ(starts(), P(3, 3));
   Tick();
   Tick();
-  EXPECT_EQ(starts(), 4u);
-  // A new refresh interval starts the refresh timer over; the chart follows
+  EXPECT_EQ(starts(), P(4, 4));
+  // A new refresh interval starts the refresh timer over; both start again
   // at the tick after.
   form->S().Interval = 2;
   Tick();
-  EXPECT_EQ(starts(), 4u);
+  EXPECT_EQ(starts(), P(4, 5));
   Tick();
   Tick();
-  EXPECT_EQ(starts(), 5u);
+  EXPECT_EQ(starts(), P(5, 6));
   EXPECT_TRUE(chart->Enabled());
   EXPECT_EQ(chart->Interval(), 1000u);
+}
+
+TEST_F(MainFormTest, ATickReadsTheMemoryOnceAndTheChartTickItPumpsShowsThatReading) {
+  StoreVersionOnly();
+  registry.PutDword(kSettingsKeyPath, "GraphRAM", 1);
+  Start();
+  Timer* chart = ChartTimer();
+  ASSERT_NE(chart, nullptr);
+  // The sampler's pump runs the chart's tick, as when both fall due at once.
+  probes.SetCpuMessagePump([chart] { chart->Tick(); });
+  const int before = memory.queries;
+  memory.status.dwMemoryLoad = 64;
+  Tick();
+  EXPECT_EQ(memory.queries - before, 1);
+  EXPECT_EQ(form->gr->GetValue(2, KrGElement::kCapacity), 64);
+  // On its own the chart's tick reads afresh.
+  probes.SetCpuMessagePump(nullptr);
+  memory.status.dwMemoryLoad = 70;
+  chart->Tick();
+  EXPECT_EQ(memory.queries - before, 2);
+  EXPECT_EQ(form->gr->GetValue(2, KrGElement::kCapacity), 70);
 }
 
 TEST_F(MainFormTest, AnIntervalOfZeroRefreshesOnceASecond) {
