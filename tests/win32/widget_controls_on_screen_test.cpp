@@ -1,11 +1,16 @@
-// The bar and the chart on real windows: what they compose after the window
-// is up must reach the screen.
+// The panel, the bar and the chart on real windows: what they compose after
+// the window is up must reach the screen, painted by their windows or by the
+// pass at the end of a timer's tick.
 #include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <vector>
 
 #include "controls/graph.hpp"
 #include "controls/progress_bar.hpp"
 #include "toolkit/form.hpp"
 #include "toolkit/label.hpp"
+#include "toolkit/timer.hpp"
 #include "win32/toolkit_fixture.hpp"
 
 namespace welmor {
@@ -25,36 +30,86 @@ int CountOnScreen(HWND hwnd, int width, int height, COLORREF colour) {
   return n;
 }
 
-TEST_F(WidgetControlsOnScreen, BarAndChartUpdatesAfterShowingReachTheScreen) {
-  Form form(&App());
-  form.SetBorderStyle(FormBorderStyle::None);
-  form.SetBounds(50, 60, 200, 40);
-  // The panel comes first and the bar lies over its bottom edge, as in the
-  // widget: a control made later is drawn above the ones before it.
+// A panel with its bar over the panel's bottom edge and the chart below, as
+// in the widget: a control made later is drawn above the ones before it.
+struct WidgetCorner {
+  explicit WidgetCorner(Application& app) : form(&app) {
+    form.SetBorderStyle(FormBorderStyle::None);
+    form.SetBounds(50, 60, 200, 40);
+    panel.SetParent(&form);
+    panel.SetBounds(0, 0, 140, 17);
+    panel.SetColor(kSky);
+    panel.SetBorderStyle(StaticBorder::Single);
+    panel.SetAlignment(Alignment::Center);
+    bar.SetParent(&form);
+    bar.SetBounds(1, 13, 138, 3);
+    ApplyWidgetBarDesign(bar, kSky, kRed);
+    chart.SetParent(&form);
+    chart.SetBounds(0, 17, 200, 17);
+    ApplyWidgetGraphDesign(chart, kSky);
+    AddWidgetGraphElements(chart);
+    form.ShowForm();
+  }
+  // The form's client area as it is on screen, children included.
+  std::vector<COLORREF> Screen() {
+    HWND hwnd = testenv::AsHwnd(form.Handle());
+    HDC dc = ::GetDCEx(hwnd, nullptr, DCX_CACHE);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < 34; ++y)
+      for (int x = 0; x < 200; ++x) pixels.push_back(::GetPixel(dc, x, y));
+    ::ReleaseDC(hwnd, dc);
+    return pixels;
+  }
+  Form form;
   Label& panel = form.Make<Label>();
-  panel.SetParent(&form);
-  panel.SetBounds(0, 0, 140, 17);
-  panel.SetColor(kSky);
   TQProgressBar& bar = form.Make<TQProgressBar>();
-  bar.SetParent(&form);
-  bar.SetBounds(1, 13, 138, 3);
-  ApplyWidgetBarDesign(bar, kSky, kRed);
   KrGraphic& chart = form.Make<KrGraphic>();
-  chart.SetParent(&form);
-  chart.SetBounds(0, 17, 200, 17);
-  ApplyWidgetGraphDesign(chart, kSky);
-  AddWidgetGraphElements(chart);
-  form.ShowForm();
+};
+
+TEST_F(WidgetControlsOnScreen, BarAndChartUpdatesAfterShowingReachTheScreen) {
+  WidgetCorner w(App());
   Pump(300);
-  HWND barWindow = testenv::AsHwnd(bar.Handle());
-  HWND chartWindow = testenv::AsHwnd(chart.Handle());
+  HWND barWindow = testenv::AsHwnd(w.bar.Handle());
+  HWND chartWindow = testenv::AsHwnd(w.chart.Handle());
   EXPECT_EQ(CountOnScreen(barWindow, 138, 3, RGB(255, 0, 0)), 0);
 
-  bar.SetPosition(50);
-  for (int i = 0; i < 5; ++i) chart.AddValue(2, 50);
+  w.bar.SetPosition(50);
+  for (int i = 0; i < 5; ++i) w.chart.AddValue(2, 50);
   Pump(300);
   EXPECT_GT(CountOnScreen(barWindow, 138, 3, RGB(255, 0, 0)), 60);
   EXPECT_GT(CountOnScreen(chartWindow, 200, 17, RGB(255, 255, 0)), 3);
+}
+
+TEST_F(WidgetControlsOnScreen, ATimerTicksChangesArePaintedWhenItEndsAsTheWindowsPaintThem) {
+  WidgetCorner w(App());
+  Pump(300);
+  const std::vector<COLORREF> before = w.Screen();
+  Timer& timer = w.form.Make<Timer>();
+  timer.SetInterval(20);
+  bool ticked = false;
+  timer.OnTimer = [&](Component&) {
+    timer.SetEnabled(false);
+    w.panel.SetCaption("Free RAM: 1.50 GiB");
+    w.bar.SetPosition(40);
+    for (int i = 0; i < 5; ++i) w.chart.AddValue(1, 20 * i);
+    ticked = true;
+  };
+  // Only the timer's messages, so no WM_PAINT can stand in for the pass.
+  MSG msg;
+  const DWORD start = ::GetTickCount();
+  while (!ticked && ::GetTickCount() - start < 3000) {
+    if (::PeekMessageA(&msg, nullptr, WM_TIMER, WM_TIMER, PM_REMOVE)) ::DispatchMessageA(&msg);
+  }
+  ASSERT_TRUE(ticked);
+  for (Control* c : std::initializer_list<Control*>{&w.panel, &w.bar, &w.chart}) {
+    EXPECT_FALSE(::GetUpdateRect(testenv::AsHwnd(c->Handle()), nullptr, FALSE)) << c->Name();
+  }
+  const std::vector<COLORREF> byThePass = w.Screen();
+  EXPECT_NE(byThePass, before);
+  // Each window painting itself gives the very same pixels.
+  ::RedrawWindow(testenv::AsHwnd(w.form.Handle()), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  EXPECT_EQ(w.Screen(), byThePass);
 }
 
 }  // namespace

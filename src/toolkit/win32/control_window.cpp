@@ -3,6 +3,7 @@
 #include "toolkit/application.hpp"
 #include "toolkit/win32/control_messages.hpp"
 #include "toolkit/win32/hint_window.hpp"
+#include "toolkit/win32/paint_pass.hpp"
 #include "toolkit/win32/window_classes.hpp"
 
 namespace welmor {
@@ -10,6 +11,7 @@ namespace welmor {
 ControlWindow::~ControlWindow() {
   HWND hwnd = window_.get();
   context_.hints.Forget(control_);
+  context_.paints.Forget(*this);
   // The derived part is gone already: no message may reach it.
   Detach(hwnd);
   window_.reset();
@@ -27,6 +29,8 @@ bool ControlWindow::CreateChild(const char* className, uint32_t classStyle, DWOR
   // The system puts a new child at the bottom, but a control made later
   // covers the ones made before it (the bars lie over the panels' edges).
   ::SetWindowPos(window_.get(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  static uint64_t made = 0;
+  stackOrder_ = ++made;
   return true;
 }
 

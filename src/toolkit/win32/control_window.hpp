@@ -8,6 +8,7 @@
 
 #include "toolkit/win32/windows_api.hpp"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -27,6 +28,13 @@ class ControlWindow : public ControlPeer, public NativeWindow<ControlWindow> {
   HWND Window() const { return window_.get(); }
   // Makes the window; false when the system refuses it.
   virtual bool Open() = 0;
+  Control& Owner() const { return control_; }
+  // Later windows lie over earlier siblings.
+  uint64_t StackOrder() const { return stackOrder_; }
+  // Draws the whole window, frame included, with its top left corner at
+  // (x, y) of dc, for the paint pass (paint_pass.hpp); false for a window
+  // that draws only itself on screen.
+  virtual bool ComposeOn(HDC, int32_t, int32_t) { return false; }
 
  protected:
   struct WindowParams {
@@ -65,6 +73,7 @@ class ControlWindow : public ControlPeer, public NativeWindow<ControlWindow> {
   Win32Context context_;
   Control& control_;
   bool trackingLeave_ = false;
+  uint64_t stackOrder_ = 0;
   unique_hwnd window_;
 };
 

@@ -1,6 +1,7 @@
 #include "toolkit/win32/custom_window.hpp"
 
 #include "toolkit/application.hpp"
+#include "toolkit/win32/paint_pass.hpp"
 #include "toolkit/win32/paint_steps.hpp"
 
 namespace welmor {
@@ -21,19 +22,38 @@ bool CustomWindow::Open() {
 void CustomWindow::OnChanged(Change what) {
   // Colour, font and style reach the screen through the next composed image;
   // the image is composed when the window paints.
-  if (what == Change::Paint) ::InvalidateRect(Window(), nullptr, FALSE);
+  if (what == Change::Paint && !Context().paints.Defer(*this)) ::InvalidateRect(Window(), nullptr, FALSE);
 }
 
 void CustomWindow::Paint(HWND hwnd) {
+  const Bitmap* surface = CurrentSurface();
+  paint_scope paint(hwnd);
+  if (paint.dc() != nullptr && surface != nullptr) CopySurface(*surface, paint.dc(), 0, 0);
+}
+
+bool CustomWindow::ComposeOn(HDC dc, int32_t x, int32_t y) {
+  // The controls a panel holds are windows of their own, drawn over it.
+  for (const Control* child : control_.Controls()) {
+    if (child->Visible()) return false;
+  }
+  const Bitmap* surface = CurrentSurface();
+  if (surface == nullptr) return false;
+  CopySurface(*surface, dc, x, y);
+  return true;
+}
+
+const Bitmap* CustomWindow::CurrentSurface() {
   const Bitmap* surface = nullptr;
   Application::Dispatch(control_, [&] { surface = &control_.Surface(); });
-  paint_scope paint(hwnd);
-  HDC dc = paint.dc();
-  if (dc == nullptr || surface == nullptr || surface->Width() == 0 || surface->Height() == 0) return;
-  ToDibPixels(surface->Pixels(), dib_);
-  const BITMAPINFO bi = TopDownDibInfo(surface->Width(), surface->Height(), 32);
-  ::SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(surface->Width()), static_cast<DWORD>(surface->Height()),
-                      0, 0, 0, static_cast<UINT>(surface->Height()), dib_.data(), &bi, DIB_RGB_COLORS);
+  return surface;
+}
+
+void CustomWindow::CopySurface(const Bitmap& surface, HDC dc, int32_t x, int32_t y) {
+  if (surface.Width() == 0 || surface.Height() == 0) return;
+  ToDibPixels(surface.Pixels(), dib_);
+  const BITMAPINFO bi = TopDownDibInfo(surface.Width(), surface.Height(), 32);
+  ::SetDIBitsToDevice(dc, x, y, static_cast<DWORD>(surface.Width()), static_cast<DWORD>(surface.Height()), 0,
+                      0, 0, static_cast<UINT>(surface.Height()), dib_.data(), &bi, DIB_RGB_COLORS);
 }
 
 bool CustomWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM, LPARAM, LRESULT& result) {

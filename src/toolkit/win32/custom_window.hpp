@@ -27,7 +27,12 @@ class CustomWindow final : public ControlWindowOf<CustomControl> {
   std::vector<uint32_t> dib_;  // reused from paint to paint
 
   bool Open() override;
+  bool ComposeOn(HDC dc, int32_t x, int32_t y) override;
   void Paint(HWND hwnd);
+  // The control's image, composed first when out of date; null when its
+  // painting failed.
+  const Bitmap* CurrentSurface();
+  void CopySurface(const Bitmap& surface, HDC dc, int32_t x, int32_t y);
   void OnChanged(Change what) override;
   bool HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 };

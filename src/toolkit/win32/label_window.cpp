@@ -1,6 +1,7 @@
 #include "toolkit/win32/label_window.hpp"
 
 #include "toolkit/win32/gdi_font.hpp"
+#include "toolkit/win32/paint_pass.hpp"
 #include "toolkit/win32/paint_steps.hpp"
 
 namespace welmor {
@@ -48,12 +49,12 @@ void LabelWindow::OnChanged(Change what) {
   switch (what) {
     case Change::Font:
       font_.reset();
-      ::InvalidateRect(hwnd, nullptr, FALSE);
+      Repaint();
       break;
     case Change::Text:
     case Change::Color:
     case Change::Paint:
-      ::InvalidateRect(hwnd, nullptr, FALSE);
+      Repaint();
       break;
     case Change::Style: {
       const LabelStyles s = StylesOf(control_);
@@ -68,6 +69,10 @@ void LabelWindow::OnChanged(Change what) {
     default:
       break;
   }
+}
+
+void LabelWindow::Repaint() {
+  if (!Context().paints.Defer(*this)) ::InvalidateRect(Window(), nullptr, FALSE);
 }
 
 void LabelWindow::PaintFrame(HWND hwnd) {
@@ -89,14 +94,35 @@ void LabelWindow::Paint(HWND hwnd) {
   unique_hdc dc(::CreateCompatibleDC(paint.dc()));
   if (!dib || !dc) return;
   select_object useBitmap(dc.get(), dib.get());
-  RECT r = FillClientArea(hwnd, dc.get(), control_.GetColor());
-  if (!font_) font_ = MakeGdiFont(control_.GetFont());
-  select_object useFont(dc.get(), font_.get());
-  ::SetBkMode(dc.get(), TRANSPARENT);
-  ::SetTextColor(dc.get(), ToColorRef(control_.GetFont().color));
-  const std::string& text = control_.Caption();
-  ::DrawTextA(dc.get(), text.c_str(), static_cast<int>(text.size()), &r, DrawFlagsOf(control_));
+  DrawClient(dc.get(), client);
   ::BitBlt(paint.dc(), 0, 0, client.right, client.bottom, dc.get(), 0, 0, SRCCOPY);
+}
+
+void LabelWindow::DrawClient(HDC dc, RECT area) {
+  unique_hbrush background(::CreateSolidBrush(ToColorRef(control_.GetColor())));
+  ::FillRect(dc, &area, background.get());
+  if (!font_) font_ = MakeGdiFont(control_.GetFont());
+  select_object useFont(dc, font_.get());
+  const int previousMode = ::SetBkMode(dc, TRANSPARENT);
+  const COLORREF previousColour = ::SetTextColor(dc, ToColorRef(control_.GetFont().color));
+  const std::string& text = control_.Caption();
+  ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &area, DrawFlagsOf(control_));
+  ::SetTextColor(dc, previousColour);
+  ::SetBkMode(dc, previousMode);
+}
+
+bool LabelWindow::ComposeOn(HDC dc, int32_t x, int32_t y) {
+  // The frames the system draws itself (a sunken edge) are left to it.
+  const int32_t border = control_.BorderStyle() == StaticBorder::Single ? 1
+                         : control_.BorderStyle() == StaticBorder::None ? 0
+                                                                        : -1;
+  if (border < 0) return false;
+  const Rect b = control_.BoundsRect();
+  RECT whole{x, y, x + b.Width(), y + b.Height()};
+  if (border > 0) ::FrameRect(dc, &whole, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+  ::InflateRect(&whole, -border, -border);
+  DrawClient(dc, whole);
+  return true;
 }
 
 bool LabelWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {

@@ -24,7 +24,12 @@ class LabelWindow final : public ControlWindowOf<Label> {
   PointerEvents pointer_;
 
   bool Open() override;
+  bool ComposeOn(HDC dc, int32_t x, int32_t y) override;
   void Paint(HWND hwnd);
+  // Background and caption over area of dc.
+  void DrawClient(HDC dc, RECT area);
+  // Now, or with the paint pass when a timer event runs.
+  void Repaint();
   void PaintFrame(HWND hwnd);
   void OnChanged(Change what) override;
   bool HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;

@@ -1,5 +1,6 @@
 #include "toolkit/win32/timer_window.hpp"
 
+#include "toolkit/win32/paint_pass.hpp"
 #include "toolkit/win32/window_classes.hpp"
 
 namespace welmor {
@@ -36,8 +37,8 @@ class WindowTimerPeer final : public TimerPeer {
   bool running_ = false;
 };
 
-std::unique_ptr<TimerWindow> TimerWindow::Create(WindowClasses& classes) {
-  auto self = std::make_unique<TimerWindow>();
+std::unique_ptr<TimerWindow> TimerWindow::Create(WindowClasses& classes, PaintPass& paints) {
+  auto self = std::make_unique<TimerWindow>(paints);
   const std::string className = classes.Ensure({kTimerClassName, &TimerWindow::WindowProc, 0, kExtraBytes});
   if (className.empty()) return nullptr;
   HWND hwnd = ::CreateWindowExA(0, className.c_str(), nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
@@ -59,7 +60,10 @@ std::unique_ptr<TimerPeer> TimerWindow::MakePeer(Timer& timer) {
 LRESULT TimerWindow::OnMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_TIMER) {
     const auto found = timers_.find(static_cast<UINT_PTR>(wParam));
-    if (found != timers_.end()) found->second->Tick();
+    if (found != timers_.end()) {
+      const PaintPass::Event event(paints_);
+      found->second->Tick();
+    }
     return 0;
   }
   return ::DefWindowProcA(hwnd, msg, wParam, lParam);

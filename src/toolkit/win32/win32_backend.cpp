@@ -16,6 +16,7 @@
 #include "toolkit/win32/menu_builder.hpp"
 #include "toolkit/win32/menu_hints.hpp"
 #include "toolkit/win32/modal_loop.hpp"
+#include "toolkit/win32/paint_pass.hpp"
 #include "toolkit/win32/picture_window.hpp"
 #include "toolkit/win32/timer_window.hpp"
 #include "toolkit/win32/win32_context.hpp"
@@ -47,7 +48,7 @@ class Win32BackendImpl final : public Win32Backend {
         if (Form* main = app->MainForm()) Application::Dispatch(*main, [main] { main->Close(); });
       }
     });
-    timers_ = TimerWindow::Create(classes_);
+    timers_ = TimerWindow::Create(classes_, paints_);
     if (!appWindow_ || !timers_) return false;
     hints_ = HintWindow::Create(classes_, appWindow_->Handle());
     if (!hints_) return false;
@@ -63,7 +64,7 @@ class Win32BackendImpl final : public Win32Backend {
 
   // --- Backend -------------------------------------------------------------
   std::unique_ptr<ControlPeer> CreatePeer(Control& control) override {
-    const Win32Context context{classes_, *hints_, appWindow_->Handle()};
+    const Win32Context context{classes_, *hints_, paints_, appWindow_->Handle()};
     switch (control.Kind()) {
       case ControlKind::Form:
         return MakeControlWindow<FormWindow>(context, static_cast<Form&>(control));
@@ -120,6 +121,8 @@ class Win32BackendImpl final : public Win32Backend {
         ::PostQuitMessage(static_cast<int>(msg.wParam));
         return;
       }
+      // A tick that falls due during the refresh is painted with it.
+      const PaintPass::Join join(paints_, msg.message == WM_TIMER && msg.hwnd == timers_->Handle());
       if (app) {
         Deliver(*app, msg);
       } else {
@@ -191,6 +194,7 @@ class Win32BackendImpl final : public Win32Backend {
   }
 
   WindowClasses classes_;  // first: outlives every window
+  PaintPass paints_;       // outlives every control window too
   Win32Dialogs dialogs_;
   GdiTextRenderer text_;
   std::unique_ptr<ApplicationWindow> appWindow_;

@@ -7,11 +7,13 @@ namespace welmor {
 
 class WindowClasses;
 class HintWindow;
+class PaintPass;
 class Control;
 
 struct Win32Context {
   WindowClasses& classes;
   HintWindow& hints;
+  PaintPass& paints;
   HWND applicationWindow;
 };
 
