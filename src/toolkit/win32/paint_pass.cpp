@@ -73,7 +73,7 @@ void PaintPass::Run() noexcept {
         // Without DCX_CLIPCHILDREN: the children's areas are drawn through it.
         dc = ::GetDCEx(parent, nullptr, DCX_CACHE | DCX_CLIPSIBLINGS);
       }
-      if (dc == nullptr || !Compose(window, dc)) ::InvalidateRect(own, nullptr, FALSE);
+      if (dc == nullptr || !Compose(window, parent, dc)) ::InvalidateRect(own, nullptr, FALSE);
     }
     if (dc) ::ReleaseDC(parent, dc);
   } catch (...) {
@@ -84,12 +84,11 @@ void PaintPass::Run() noexcept {
   running_ = false;
 }
 
-bool PaintPass::Compose(ControlWindow& window, HDC target) {
+bool PaintPass::Compose(ControlWindow& window, HWND parent, HDC target) {
   Control& control = window.Owner();
   Control* parentControl = control.Parent();
   if (parentControl == nullptr || !control.Visible()) return false;
   const Rect area = control.BoundsRect();
-  HWND parent = ::GetParent(window.Window());
   for (const auto& [hwnd, done] : painted_) {
     if (hwnd == parent && Inside(area, done)) return true;  // composed with what lies under it
   }

@@ -71,8 +71,9 @@ class PaintPass {
 
  private:
   void Run() noexcept;
-  // Paints one noted window; false when it cannot be composed.
-  bool Compose(ControlWindow& window, HDC target);
+  // Paints one noted window onto target, a DC of its parent window; false
+  // when it cannot be composed.
+  bool Compose(ControlWindow& window, HWND parent, HDC target);
   // A memory DC over a bitmap of at least this size.
   HDC Scratch(int32_t width, int32_t height);
 
