@@ -2,8 +2,12 @@
 # The i386 ring's emulated 32-bit machine: Debian 12 for i386 with 32-bit
 # Wine and Xvfb, from Debian's packages, and a Wine prefix made at its first
 # boot. Built once into ~/.cache/welmor/i386-KEY, KEY a hash of this recipe
-# and of the Debian release it is built from; prints that folder. As root.
+# and of the Debian release it is built from. As root.
+# Its standard output is one line, that folder: the caller takes it as a path,
+# so every tool below writes to standard error (mke2fs -q still says
+# "Creating regular file ..." on standard output).
 set -euo pipefail
+exec 3>&1 1>&2
 here=$(cd "$(dirname "$0")" && pwd)
 cache=${WELMOR_CACHE:-$HOME/.cache/welmor}
 log() { echo "[image $((SECONDS))s] $*" >&2; }
@@ -18,12 +22,12 @@ release=$(curl -fsS --max-time 60 "$mirror/dists/bookworm/Release" | grep -E '^(
 if [ -z "$release" ]; then
   # No mirror: any image built before serves.
   dir=$(ls -dt "$cache"/i386-*/ready 2>/dev/null | head -1)
-  [ -n "$dir" ] && { dirname "$dir"; exit 0; }
+  [ -n "$dir" ] && { dirname "$dir" >&3; exit 0; }
   log "no Debian mirror and no cached image"; exit 1
 fi
 key=$(cat "$here/build-image.sh" "$here/init" "$here/prepare.sh" <(echo "$release") | sha256sum | cut -c1-16)
 dir=$cache/i386-$key
-[ -f "$dir/ready" ] && { echo "$dir"; exit 0; }
+[ -f "$dir/ready" ] && { echo "$dir" >&3; exit 0; }
 
 log "building $dir from $mirror ($(echo $release | tr '\n' ' '))"
 mkdir -p "$cache"
@@ -45,7 +49,7 @@ mmdebstrap --mode=root --arch=i386 --variant=apt -q \
   --dpkgopt='path-exclude=/usr/share/doc/*' --dpkgopt='path-exclude=/usr/share/man/*' \
   --dpkgopt='path-exclude=/usr/share/locale/*' \
   --customize-hook='rm -rf "$1"/var/cache/apt/archives/*.deb "$1"/var/lib/apt/lists/*' \
-  bookworm rootfs "$mirror" >&2
+  bookworm rootfs "$mirror"
 log "root file system made"
 install -m 755 "$here/init" rootfs/welmor-init
 printf '127.0.0.1\tlocalhost q32\n' > rootfs/etc/hosts
@@ -65,4 +69,4 @@ log "Wine prefix made"
 touch ready
 for old in "$cache"/i386-*; do [ "$old" = "$dir.tmp" ] || rm -rf "$old"; done  # older recipes
 mv "$dir.tmp" "$dir"
-echo "$dir"
+echo "$dir" >&3

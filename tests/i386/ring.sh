@@ -12,6 +12,10 @@ case "${1:-}" in
     B=$2 share=$3
     log() { echo "[i386 $((SECONDS))s] $*"; }
     img=$("$here/build-image.sh")
+    if [ ! -f "$img/ready" ]; then
+      echo "the i386 image was not built: build-image.sh printed '$img', not a folder holding 'ready'" >&2
+      exit 1
+    fi
     log "image $img"
     rm -rf "$share" && mkdir -p "$share/bin"
     cp "$B/win32/Welmor.exe" "$B/win32/tests/e2e/welmor_driver.exe" "$B/win32/tests/e2e/welmor_probe.dll" \
