@@ -1,34 +1,18 @@
 #!/usr/bin/env bash
-# The release tools refuse what they cannot write, in their own words and
-# leaving no target behind: cmake/notepad_text.py each Markdown construct it
-# does not convert, cmake/make_zip.py a bad SOURCE_DATE_EPOCH and a failing git.
+# The release tools refuse what they cannot write, in their own words, and
+# leave no target behind (cmake/notepad_text.py, cmake/make_zip.py).
 set -uo pipefail
-
 root=$(cd "$(dirname "$0")/../.." && pwd)
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-mkdir "$work/nogit"
-cd "$work" || exit 1
+cd "$(mktemp -d)" && trap 'rm -rf "$PWD"' EXIT && mkdir nogit || exit 1
 failed=0
-
-# tool, its input (Markdown, or the zip's SOURCE_DATE_EPOCH, - for none),
-# all it must say; \n and \xNN as printf %b reads them.
+# tool, its input (Markdown, or the zip's SOURCE_DATE_EPOCH, - for none), all
+# it must say; \n and \xNN as printf %b reads them.
 while IFS=$'\t' read -r tool input expected; do
-  printf '%b\n' "$input" >in.md
-  echo stale >out
-  if [ "$tool" = md ]; then
-    said=$(python3 "$root/cmake/notepad_text.py" markdown in.md out 2>&1)
-  else
-    said=$(SOURCE_DATE_EPOCH=${input#-} python3 "$root/cmake/make_zip.py" out nogit in.md 2>&1)
-  fi
-  status=$?
-  expected=$(printf '%b' "$expected")
-  if [ "$status" -ne 0 ] && [ "$said" == "$expected" ] && [ ! -e out ]; then
-    echo "ok: $tool '$input'"
-  else
-    echo "FAIL: $tool '$input': exit $status, target $([ -e out ] && echo kept || echo gone), said: $said"
-    failed=1
-  fi
+  printf '%b\n' "$input" >in.md && echo stale >out
+  if [ "$tool" = md ]; then said=$(python3 "$root/cmake/notepad_text.py" markdown in.md out 2>&1)
+  else said=$(SOURCE_DATE_EPOCH=${input#-} python3 "$root/cmake/make_zip.py" out nogit in.md 2>&1); fi
+  if [ $? -ne 0 ] && [ "$said" == "$expected" ] && [ ! -e out ]; then echo "ok: $tool '$input'"
+  else echo "FAIL: $tool '$input': target $([ -e out ] && echo kept || echo gone), said: $said"; failed=1; fi
 done <<'TABLE'
 md	a *b* c	in.md:1: emphasis is not converted
 md	text\na _b_ c	in.md:2: emphasis is not converted
