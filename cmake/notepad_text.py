@@ -13,8 +13,9 @@ source line, on any other Markdown (emphasis, links, entities, HTML, tables,
 "*" and "+" bullets, nested lists, indented blocks, block quotes, rules, a
 fence never closed, a numbered item out of turn) and on a character that is
 not ASCII, which Notepad would show in the code page of whoever opens it; it
-fails on a line longer than 78 characters and when a required text (the version, a contact)
-is missing, so that the guide cannot fall behind the program it ships with.
+fails on a line longer than 78 characters and when a required text (the
+version, a contact) is missing, so that the guide cannot fall behind the
+program it ships with.
 A failure leaves no target behind, so no older text can be packed instead.
 """
 import os
