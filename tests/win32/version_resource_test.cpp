@@ -4,8 +4,8 @@
 
 #include "versioninfo/app_info.hpp"
 #include "versioninfo/win32/version_source_win32.hpp"
-#include "windows/contact.hpp"
 #include "win32/win32_env.hpp"
+#include "windows/contact.hpp"
 
 namespace welmor {
 namespace {
