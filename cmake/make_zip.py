@@ -6,8 +6,9 @@ Usage: make_zip.py ZIP SOURCE_DIR FILE...
 Entries come in the order given, under their base names, all dated by the
 time of SOURCE_DIR's last commit (SOURCE_DATE_EPOCH when it is set), read
 as UTC, with permissions rw-r--r--, no owner and no extra fields, so two
-builds of the same commit give the same zip whoever builds them, wherever
-and whenever.
+builds of the same commit give the same zip whoever builds them and
+whenever, as long as Python deflates with the same zlib. A date or a git
+that fails is reported in one line, and no zip is left behind.
 """
 import os
 import subprocess
@@ -17,20 +18,29 @@ import zipfile
 
 
 def source_date(source_dir):
+    """Seconds since 1970 to date the entries by, or a refusal in one line."""
     if os.environ.get("SOURCE_DATE_EPOCH"):
-        return int(os.environ["SOURCE_DATE_EPOCH"])
+        text = os.environ["SOURCE_DATE_EPOCH"]
+        # A zip date runs from 1980 (earlier ones are moved up to it) to 2107.
+        if not (text.isascii() and text.isdigit()) or int(text) >= 4354819200:
+            sys.exit(f"make_zip.py: SOURCE_DATE_EPOCH is '{text}', not a count of seconds from 1970 to 2107")
+        return int(text)
     try:
-        out = subprocess.run(["git", "-C", source_dir, "log", "-1", "--format=%ct"],
-                             capture_output=True, text=True, check=True).stdout
-        return int(out)
-    except (OSError, ValueError, subprocess.CalledProcessError):
-        sys.exit(f"make_zip.py: {source_dir} is no git checkout; set SOURCE_DATE_EPOCH to date the zip")
+        git = subprocess.run(["git", "-C", source_dir, "log", "-1", "--format=%ct"], capture_output=True, text=True)
+    except OSError as e:
+        sys.exit(f"make_zip.py: git: {e.strerror}; set SOURCE_DATE_EPOCH to date the zip")
+    if git.returncode != 0 or not git.stdout.strip().isdigit():
+        sys.exit(f"make_zip.py: {(git.stderr.strip() or 'git log gave no commit time').splitlines()[0]}")
+    return int(git.stdout)
 
 
 def main(argv):
     if len(argv) < 4:
         sys.exit(__doc__)
-    target, when, files = argv[1], source_date(argv[2]), argv[3:]
+    target = argv[1]
+    if os.path.exists(target):
+        os.remove(target)
+    when, files = source_date(argv[2]), argv[3:]
     date_time = time.gmtime(max(when, 315532800))[:6]  # a zip date starts in 1980
     partial = target + ".part"
     with zipfile.ZipFile(partial, "w") as archive:

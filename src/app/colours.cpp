@@ -12,16 +12,6 @@ constexpr Color kDefaultText = 0;
 constexpr Color kDefaultBars = 255;
 constexpr Color kDefaultBackground = 15780518;
 
-constexpr const char* kTextOnBackground =
-    "        Selected color is the same as background color,\r\n"
-    "so, you won`t be able to see the text, so select other color!";
-constexpr const char* kBarsOnBackground =
-    "        Selected color is the same as background color,\r\n"
-    "so, you won`t be able to see the bars, so select other color!";
-constexpr const char* kBackgroundUnderText =
-    "            Selected color is the same as text color,\r\n"
-    "so, you won`t be able to see the text, so select other color!";
-
 }  // namespace
 
 void TfrmMain::ApplyTextColor() {

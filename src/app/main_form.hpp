@@ -32,6 +32,16 @@ namespace welmor {
 
 inline constexpr const char* kPanelStartCaption = "Gathering data ...";
 inline constexpr const char* kWrongSystemText = " works only on Win 2k / XP / 2K3 systems!";
+// Refusals of the colour commands, which the user's guide quotes.
+inline constexpr const char* kTextOnBackground =
+    "        Selected color is the same as background color,\r\n"
+    "so, you won`t be able to see the text, so select other color!";
+inline constexpr const char* kBarsOnBackground =
+    "        Selected color is the same as background color,\r\n"
+    "so, you won`t be able to see the bars, so select other color!";
+inline constexpr const char* kBackgroundUnderText =
+    "            Selected color is the same as text color,\r\n"
+    "so, you won`t be able to see the text, so select other color!";
 // Window class of the widget's own window ("WelmorMain_20000" with the
 // drop shadow of XP).
 inline constexpr const char* kMainWindowClassName = "WelmorMain";

@@ -5,6 +5,7 @@
 #include "versioninfo/app_info.hpp"
 #include "versioninfo/win32/version_source_win32.hpp"
 #include "win32/win32_env.hpp"
+#include "windows/contact.hpp"
 
 namespace welmor {
 namespace {
@@ -55,7 +56,7 @@ TEST_F(VersionResource, ReadsTheProductsOwnResource) {
     EXPECT_EQ(info.FileNiceVersion(), " v3.9 (Build: 5.15)");
     EXPECT_FALSE(info.FileDescription().empty());
     EXPECT_FALSE(info.CompanyName().empty());
-    EXPECT_FALSE(info.LegalCopyright().empty());
+    EXPECT_EQ(info.LegalCopyright(), kMakerCopyright);  // what the about window says
     EXPECT_EQ(info.OriginalFilename(), "");
     EXPECT_EQ(info.Comments(), "");
     EXPECT_EQ(info.QueryVersionString("InternalName"), "");  // only looked up while reading
