@@ -125,7 +125,6 @@ class SettingsStore {
   // The executable's path, or "" when the platform could not give it whole.
   std::string UsableExecutablePath() const;
   void WriteAll(RegistryKey& key, bool defaults);
-  Settings FirstRunValues() const;
 
   RegistryFactory registry_;
   SettingsHooks hooks_;

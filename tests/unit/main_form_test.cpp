@@ -503,7 +503,7 @@ TEST_F(MainFormTest, AnIntervalOfZeroRefreshesOnceASecond) {
   EXPECT_EQ(form->trm->Interval(), 1000u);
   Tick();
   EXPECT_EQ(form->trm->Interval(), 1000u);
-  EXPECT_EQ(form->S().Interval, 0);
+  EXPECT_EQ(form->S().Interval, 1);
   form->S().Interval = 5;
   Tick();
   EXPECT_EQ(form->trm->Interval(), 5000u);
