@@ -1,12 +1,8 @@
 #pragma once
-// The record of every setting of the widget, made from one list: each stored
-// setting is one line of WELMOR_STORED_SETTINGS, which gives its field, the
-// value the program starts with before anything is loaded, the value a first
-// run stores, and the range a load accepts. A key that lacks a value leaves
+// The record of every setting of the widget. A key that lacks a value leaves
 // its field at whatever it held before the load.
 
 #include <cstdint>
-#include <limits>
 #include <span>
 #include <string>
 #include <variant>
@@ -14,11 +10,10 @@
 namespace welmor {
 
 // One line per value of the settings key after Version, in the order they
-// are read and written; the registry value is named after its field:
+// are read and written, each named after its field:
 //   X(field, type, start value, first-run value[, lowest, highest])
-// A first-run value may use screenWidth, the primary screen's width. A
-// stored number outside lowest..highest (where given) reads as the start
-// value, so a hand-edited key cannot stall the widget.
+// A first-run value may use screenWidth. A stored number outside lowest..
+// highest reads as the start value: a hand-edited key cannot stall the widget.
 // clang-format off
 #define WELMOR_STORED_SETTINGS(X)                                    \
   X(ContentPanels,       std::string, "167",    "167")               \
@@ -68,26 +63,21 @@ struct Settings {
   int32_t RAMAlarm_2_Count = 0;
 };
 
-// One line of the list, for the code that reads and writes the key.
+// The list's lines; a value as the key holds it is a text or a DWORD.
 struct StoredSetting {
   const char* name;
   std::variant<std::string Settings::*, bool Settings::*, int32_t Settings::*, uint32_t Settings::*> field;
-  int64_t lowest = std::numeric_limits<int64_t>::min();
-  int64_t highest = std::numeric_limits<int64_t>::max();
+  int32_t lowest = INT32_MIN, highest = INT32_MAX;
 };
 std::span<const StoredSetting> StoredSettings();
-
-// A value as the key holds it: a text, or a DWORD (flags as 0 and 1).
 using StoredData = std::variant<std::string, int32_t>;
 StoredData StoredValue(const Settings& settings, const StoredSetting& stored);
-
-// The values a first run stores on a screen screenWidth pixels wide.
 Settings FirstRunSettings(int32_t screenWidth);
 
-// Refresh timer period in milliseconds for Interval seconds. Loads and the
-// refresh dialog keep Interval in 1..60; any other value still gives a timer
-// that fires: 0 or less runs at one second, very large values stop at the
-// longest period a window timer accepts.
-uint32_t RefreshIntervalMs(const Settings& settings);
+// Refresh timer period for Interval seconds, which loads and the refresh
+// dialog keep in 1..60.
+inline uint32_t RefreshIntervalMs(const Settings& settings) {
+  return static_cast<uint32_t>(settings.Interval) * 1000;
+}
 
 }  // namespace welmor

@@ -24,9 +24,8 @@ void ReadField(RegistryKey& key, const StoredSetting& stored, Settings& settings
         if constexpr (std::is_same_v<T, std::string>) {
           field = key.ReadString(stored.name);
         } else {
-          const int32_t number = key.ReadInteger(stored.name);
-          const bool inRange = number >= stored.lowest && number <= stored.highest;
-          field = inRange ? static_cast<T>(number) : Settings{}.*member;
+          const int32_t n = key.ReadInteger(stored.name);
+          field = n >= stored.lowest && n <= stored.highest ? static_cast<T>(n) : Settings{}.*member;
         }
       },
       stored.field);
