@@ -44,8 +44,6 @@ struct MainFormServices {
   VersionSource* versionSource = nullptr;
   // Makes the program's settings store; the window hands it its own hooks.
   std::function<std::unique_ptr<SettingsStore>(SettingsHooks)> makeSettingsStore;
-  // The local time of day in the user's long time format.
-  std::function<std::string()> localTimeText;
   // Window hooks for the magnet; without them the window does not snap.
   MagnetPlatform* magnetPlatform = nullptr;
   // Plays the alarms' sounds; without one the alarms count in silence.
