@@ -1,10 +1,7 @@
 # The native build also compiles every Win32 source as far as its
 # declarations go, so that a changed interface fails where a contributor
 # builds first. Each file is checked again when it or a header it includes changes.
-find_program(WELMOR_MINGW_CXX x86_64-w64-mingw32-g++-win32)
-if(NOT WELMOR_MINGW_CXX)
-  return()
-endif()
+find_program(WELMOR_MINGW_CXX x86_64-w64-mingw32-g++-win32 REQUIRED)
 file(GLOB welmor_win32_checked CONFIGURE_DEPENDS ${SRC}/*/win32/*.cpp)
 foreach(source ${welmor_win32_checked})
   string(REPLACE "${SRC}/" "${CMAKE_BINARY_DIR}/win32-syntax/" stamp "${source}.ok")

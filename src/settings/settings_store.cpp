@@ -201,6 +201,4 @@ void SettingsStore::SetRunAtStartup(bool on) {
   key->CloseKey();
 }
 
-std::size_t StoredValueCount() { return StoredSettings().size() + 1; }
-
 }  // namespace welmor

@@ -63,9 +63,6 @@ struct SettingsLocations {
 // Longer paths than this come back from the platform cut short.
 inline constexpr std::size_t kMaxExecutablePathLength = 259;
 
-// How many values a save writes: "Version" and one for each setting.
-std::size_t StoredValueCount();
-
 enum class RefusalReport { Always, OncePerRun };
 
 struct WindowPosition {

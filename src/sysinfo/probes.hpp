@@ -1,7 +1,7 @@
 #pragma once
-// The system probes: memory, CPU usage, processor count,
-// OS version, uptime, the local time, fixed disks and their free space, the process list and
-// one process's working set. Every call asks the platform afresh.
+// The system probes: memory, CPU usage, processor count, OS version,
+// uptime, the local time, fixed disks and their free space, the process list
+// and one process's working set. Every call asks the platform afresh.
 //
 // A Probes object reads from one set of platform sources:
 //

@@ -140,7 +140,7 @@ TEST_F(MainFormTest, FirstStartWritesDefaultsShowsTheNoticeAndUsesTheirPosition)
   EXPECT_EQ(backend.dialogs.shown[0].kind, "Information");
   EXPECT_EQ(backend.dialogs.shown[0].text,
             "If system language is not English, some dispay bugs (missing text) will be around.");
-  EXPECT_EQ(registry.ValueCount(kSettingsKeyPath), StoredValueCount());
+  EXPECT_EQ(registry.ValueCount(kSettingsKeyPath), StoredSettings().size() + 1);
   EXPECT_EQ(form->BoundsRect(), (Rect{512, 5, 934, 22}));
 }
 

@@ -245,8 +245,8 @@ TEST_F(SettingsStoreTest, SaveWritesTheRecordAndReloadsIt) {
   hive.writeLog.clear();
   store.SaveSettings(false);
 
-  EXPECT_EQ(hive.writeLog.size(), StoredValueCount());
-  EXPECT_EQ(hive.ValueCount(kKey), StoredValueCount());  // the alarm counters are not stored
+  EXPECT_EQ(hive.writeLog.size(), StoredSettings().size() + 1);
+  EXPECT_EQ(hive.ValueCount(kKey), StoredSettings().size() + 1);  // the alarm counters are not stored
   EXPECT_EQ(hive.GetString(kKey, "ContentPanels"), "845");
   EXPECT_EQ(hive.GetDword(kKey, "ColorBG"), -1);
   EXPECT_EQ(hive.GetDword(kKey, "RAMAlarm_2_Interval"), 3600);
