@@ -32,8 +32,8 @@ TfrmMain::TfrmMain(Component* owner, MainFormServices services)
       services_(std::move(services)),
       probes_(services_.probes ? *services_.probes : noProbes_),
       alarms_(services_.soundPlayer) {
-  if (!services_.versionSource || !services_.makeSettingsStore || !services_.localTimeText) {
-    throw std::invalid_argument("TfrmMain needs a version source, a settings store and a clock");
+  if (!services_.versionSource || !services_.makeSettingsStore) {
+    throw std::invalid_argument("TfrmMain needs a version source and a settings store");
   }
   SetName("frmMain");
   appInfo_ = &Make<TAppInfo>(*services_.versionSource);
@@ -300,9 +300,9 @@ void TfrmMain::trmTimer(Component&) {
                        memory(kMemTotalPageFile),
                        CpuCount,
                        CpuUsage,
-                       '\0',
-                       probes_,
-                       services_.localTimeText};
+                       0,
+                       S(),
+                       probes_};
   for (int k = 1; k <= kPanelCount; ++k) FillPanel(k, sources);
   alarms_.EvaluateAlarms(S(), CpuUsage, static_cast<uint64_t>(sources.loadPct));
   if (txt_1->GetColor() != S().ColorBG) {
@@ -338,7 +338,7 @@ void TfrmMain::FillPanel(int k, PanelSources& sources) {
   const PanelContentInfo* row =
       PanelContentFromChar(StoredCharAt(S().ContentPanels, k, kDefaultContentPanels));
   if (!row) return;  // an unknown character freezes the panel
-  sources.driveLetter = StoredCharAt(S().ContentHDDs, k, kDefaultContentHDDs);
+  sources.panel = k;
   const PanelShows shows = row->fill(sources);
   if (shows.percent) {
     bar->SetMaximum(100);

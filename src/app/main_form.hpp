@@ -54,8 +54,6 @@ struct MainFormServices {
   VersionSource* versionSource = nullptr;
   // Makes the program's settings store; the window hands it its own hooks.
   std::function<std::unique_ptr<SettingsStore>(SettingsHooks)> makeSettingsStore;
-  // The local time of day in the user's long time format.
-  std::function<std::string()> localTimeText;
   // Window hooks for the magnet; without them the window does not snap.
   MagnetPlatform* magnetPlatform = nullptr;
   // Plays the alarms' sounds; without one the alarms count in silence.
@@ -92,15 +90,8 @@ class TfrmMain : public Form {
   // --- menu (main_menu.cpp builds it and marks it when it opens) ----------------
   void mnuPopup(Component& sender);
   void mnuCloseClick(Component& sender);
-  // The on/off options: each entry of the menu tree with a setting is one
-  // (main_menu.cpp); what their change applies besides the save.
-  void FlipOption(const std::string& itemName);
-  void mnuInstalationClick(Component&) { FlipOption("mnuInstalation"); }
-  void mnuSavePositionClick(Component&) { FlipOption("mnuSaveposition"); }
-  void mnuStickyClick(Component&) { FlipOption("mnuSticky"); }
-  void mnuShowProcessClick(Component&) { FlipOption("mnuShowProcess"); }
-  void mnuShowCPUUsage_GClick(Component&) { FlipOption("mnuShowCPUUsage_G"); }
-  void mnuShowRAMUsage_GClick(Component&) { FlipOption("mnuShowRAMUsage_G"); }
+  // What an on/off option's change applies besides the save; the options
+  // themselves are rows of the menu tree (main_menu.cpp).
   void ApplyRunAtStartup();
   // The magnet follows the Sticky setting.
   void ApplySticky();
@@ -134,26 +125,6 @@ class TfrmMain : public Form {
   void mnuHistoryClick(Component& sender);
   void mnuAboutClick(Component& sender);
   void mnuUpdatesClick(Component& sender);
-
-  // The content commands, each named after its item with "Click" appended
-  // (mnuShowFreeRAM_m_P1Click and so on); the menu reaches the same through
-  // PanelContents(). "HDD Free Space" has none.
-#define WELMOR_CONTENT_COMMANDS(item, content)                                 \
-  void item##1Click(Component&) { SetPanelContent(1, PanelContent::content); } \
-  void item##2Click(Component&) { SetPanelContent(2, PanelContent::content); } \
-  void item##3Click(Component&) { SetPanelContent(3, PanelContent::content); }
-  WELMOR_CONTENT_COMMANDS(mnuShowFreeRAM_m_P, pcFreeRAMMb)
-  WELMOR_CONTENT_COMMANDS(mnuShowFreeRAM_p_P, pcFreeRAMPct)
-  WELMOR_CONTENT_COMMANDS(mnuShowLoadedRAM_p_P, pcLoadedRAMPct)
-  WELMOR_CONTENT_COMMANDS(mnuShowFreeSWAP_P, pcFreeSwap)
-  WELMOR_CONTENT_COMMANDS(mnuShowTotalSWAP_P, pcTotalSwap)
-  WELMOR_CONTENT_COMMANDS(mnuShowCPUUsage_P, pcCpuUsage)
-  WELMOR_CONTENT_COMMANDS(mnuShowClock_P, pcClock)
-  WELMOR_CONTENT_COMMANDS(mnuShowWindowsUptime_P, pcUptime)
-#undef WELMOR_CONTENT_COMMANDS
-  void mnuHDDFree_1_Click(Component& sender) { SetPanelDrive(1, sender); }
-  void mnuHDDFree_2_Click(Component& sender) { SetPanelDrive(2, sender); }
-  void mnuHDDFree_3_Click(Component& sender) { SetPanelDrive(3, sender); }
 
   // --- state read by the other parts of the window and by tests ----------------
   int32_t CpuCount = 1;

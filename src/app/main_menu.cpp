@@ -86,6 +86,14 @@ const MenuEntry kMenuTree[] = {
     {false, "mnuClose", "E&xit", 1, &TfrmMain::mnuCloseClick},
 };
 
+void FlipOption(TfrmMain& form, const MenuEntry& entry) {
+  bool& on = form.S().*entry.option;
+  on = !on;
+  if (entry.before) (form.*entry.before)();
+  form.Store().SaveSettings(false);
+  if (entry.after) (form.*entry.after)();
+}
+
 constexpr const char* kShowProcessHint = "Show active processes on hint";
 
 // The items of one alarm and the texts the menu shows for it.
@@ -179,7 +187,7 @@ void TfrmMain::BuildMenu() {
   for (const MenuEntry& entry : kMenuTree) {
     std::function<void(Component&)> onClick;
     if (entry.onClick) onClick = [this, handler = entry.onClick](Component& s) { (this->*handler)(s); };
-    if (entry.option) onClick = [this, name = entry.name](Component&) { FlipOption(name); };
+    if (entry.option) onClick = [this, &entry](Component&) { FlipOption(*this, entry); };
     MenuItem& item = AddItem(entry.nested ? *head : root, entry.name, entry.caption, std::move(onClick));
     item.SetImageIndex(entry.image);
     item.SetEnabled(entry.enabled);
@@ -204,16 +212,6 @@ void TfrmMain::mnuPopup(Component&) {
   MarkPanelContents();
   SetMenuChecked("mnuActive_G", s.GraphCPU || s.GraphRAM);
   MarkAlarms();
-}
-
-void TfrmMain::FlipOption(const std::string& name) {
-  for (const MenuEntry& entry : kMenuTree) {
-    if (!entry.option || name != entry.name) continue;
-    S().*entry.option = !(S().*entry.option);
-    if (entry.before) (this->*entry.before)();
-    store_->SaveSettings(false);
-    if (entry.after) (this->*entry.after)();
-  }
 }
 
 void TfrmMain::MarkPanelContents() {

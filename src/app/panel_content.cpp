@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "settings/settings.hpp"
 #include "sysinfo/probes.hpp"
 #include "textutil/format.hpp"
 
@@ -34,12 +35,13 @@ const PanelContentInfo kContents[] = {
                          s.cpuUsage};
      }},
     {PanelContent::pcClock, "System Clock", "mnuShowClock_P",
-     [](S s) { return PanelShows{s.localTimeText()}; }},
+     [](S s) { return PanelShows{s.probes.GetLocalTimeText()}; }},
     // Its menu item only opens the drive sub-menu.
     {PanelContent::pcDiskFree, "HDD Free Space", "mnuHDDFreeSpace_P",
      [](S s) {
-       return PanelShows{std::string("Drive ") + s.driveLetter + ": " +
-                         FormatByteSize(s.probes.GetDriveFreeSpace(s.driveLetter))};
+       const char drive = StoredCharAt(s.settings.ContentHDDs, s.panel, kDefaultContentHDDs);
+       return PanelShows{std::string("Drive ") + drive + ": " +
+                         FormatByteSize(s.probes.GetDriveFreeSpace(drive))};
      }},
     {PanelContent::pcUptime, "Windows Uptime", "mnuShowWindowsUptime_P",
      [](S s) { return PanelShows{"System Uptime: " + s.probes.GetUptimeText()}; }},

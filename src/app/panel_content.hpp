@@ -5,7 +5,6 @@
 // marks and the refresh tick read (README: "Adding a panel content ...").
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -13,6 +12,7 @@
 namespace welmor {
 
 class Probes;
+struct Settings;
 
 enum class PanelContent : char {
   pcFreeRAMMb = '1',
@@ -34,9 +34,9 @@ inline constexpr const char* kDefaultContentHDDs = "CCC";
 struct PanelSources {
   int64_t availPhys, freePct, loadPct, availSwap, totalSwap;
   int32_t cpuCount, cpuUsage;
-  char driveLetter;  // the panel's place of ContentHDDs
+  int panel;  // 1..kPanelCount
+  const Settings& settings;
   Probes& probes;
-  const std::function<std::string()>& localTimeText;
 };
 
 // A panel's text and bar: a percentage sets the bar's maximum to 100 before

@@ -1,6 +1,5 @@
 #include "settings/settings_store.hpp"
 
-#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -16,62 +15,29 @@ namespace {
 
 constexpr const char* kVersionValue = "Version";
 
-// The values of the settings key after Version, in the order they are read
-// and written; each value is named after its field.
-using FieldRef =
-    std::variant<std::string Settings::*, bool Settings::*, int32_t Settings::*, uint32_t Settings::*>;
-
-struct StoredField {
-  const char* name;
-  FieldRef field;
-};
-
-// clang-format off
-#define WELMOR_FIELD(f) StoredField{#f, &Settings::f}
-const std::array<StoredField, 26> kStoredFields = {
-    WELMOR_FIELD(ContentPanels),       WELMOR_FIELD(ContentHDDs),         WELMOR_FIELD(GraphCPU),
-    WELMOR_FIELD(GraphRAM),            WELMOR_FIELD(CPUAlarm_1),          WELMOR_FIELD(CPUAlarm_1_Value),
-    WELMOR_FIELD(CPUAlarm_1_Interval), WELMOR_FIELD(CPUAlarm_2),          WELMOR_FIELD(CPUAlarm_2_Value),
-    WELMOR_FIELD(CPUAlarm_2_Interval), WELMOR_FIELD(RAMAlarm_1),          WELMOR_FIELD(RAMAlarm_1_Value),
-    WELMOR_FIELD(RAMAlarm_1_Interval), WELMOR_FIELD(RAMAlarm_2),          WELMOR_FIELD(RAMAlarm_2_Value),
-    WELMOR_FIELD(RAMAlarm_2_Interval), WELMOR_FIELD(ColorT),              WELMOR_FIELD(ColorB),
-    WELMOR_FIELD(ColorBG),             WELMOR_FIELD(Sticky),              WELMOR_FIELD(ShowProcesses),
-    WELMOR_FIELD(AutoUpdate),          WELMOR_FIELD(Interval),            WELMOR_FIELD(SavePosition),
-    WELMOR_FIELD(PTop),                WELMOR_FIELD(PLeft),
-};
-#undef WELMOR_FIELD
-// clang-format on
-
-void ReadField(RegistryKey& key, const StoredField& stored, Settings& settings) {
+// A stored number outside the setting's range reads as its start value.
+void ReadField(RegistryKey& key, const StoredSetting& stored, Settings& settings) {
   std::visit(
       [&](auto member) {
         auto& field = settings.*member;
         using T = std::remove_reference_t<decltype(field)>;
         if constexpr (std::is_same_v<T, std::string>) {
           field = key.ReadString(stored.name);
-        } else if constexpr (std::is_same_v<T, bool>) {
-          field = key.ReadInteger(stored.name) != 0;
         } else {
-          field = static_cast<T>(key.ReadInteger(stored.name));
+          const int32_t n = key.ReadInteger(stored.name);
+          field = n >= stored.lowest && n <= stored.highest ? static_cast<T>(n) : Settings{}.*member;
         }
       },
       stored.field);
 }
 
-void WriteField(RegistryKey& key, const StoredField& stored, const Settings& settings) {
-  std::visit(
-      [&](auto member) {
-        const auto& field = settings.*member;
-        using T = std::remove_cvref_t<decltype(field)>;
-        if constexpr (std::is_same_v<T, std::string>) {
-          key.WriteString(stored.name, field);
-        } else if constexpr (std::is_same_v<T, bool>) {
-          key.WriteInteger(stored.name, field ? 1 : 0);
-        } else {
-          key.WriteInteger(stored.name, static_cast<int32_t>(field));
-        }
-      },
-      stored.field);
+void WriteField(RegistryKey& key, const StoredSetting& stored, const Settings& settings) {
+  const StoredData value = StoredValue(settings, stored);
+  if (const auto* text = std::get_if<std::string>(&value)) {
+    key.WriteString(stored.name, *text);
+  } else {
+    key.WriteInteger(stored.name, std::get<int32_t>(value));
+  }
 }
 
 // The panels use characters 1 to 3 of these texts without looking at their
@@ -142,7 +108,7 @@ void SettingsStore::LoadSettings() {
     readOrNote([&] { settings_.SettingsVersion = key->ReadString(kVersionValue); });
   }
   const Settings start;
-  for (const StoredField& stored : kStoredFields) {
+  for (const StoredSetting& stored : StoredSettings()) {
     if (key->ValueExists(stored.name)) readOrNote([&] { ReadField(*key, stored, settings_); });
   }
   FillShortText(settings_.ContentPanels, start.ContentPanels);
@@ -158,22 +124,14 @@ std::string SettingsStore::UsableExecutablePath() const {
   return path;
 }
 
-Settings SettingsStore::FirstRunValues() const {
-  Settings values;
-  values.CPUAlarm_1 = false;
-  values.PTop = 5;
-  values.PLeft = hooks_.screenWidth() / 2;
-  return values;
-}
-
 void SettingsStore::WriteAll(RegistryKey& key, bool defaults) {
   // A key that cannot be opened or created shows up as the first refused
   // write below, which names the value.
   key.OpenKey(locations_.settingsKey, KeyAccess::CreateForWrite);
   key.WriteString(kVersionValue, hooks_.fileVersion());
   if (defaults) {
-    const Settings values = FirstRunValues();
-    for (const StoredField& stored : kStoredFields) {
+    const Settings values = FirstRunSettings(hooks_.screenWidth());
+    for (const StoredSetting& stored : StoredSettings()) {
       WriteField(key, stored, values);
       // Interval has always gone down twice on a first run (28 writes); the
       // second write changes nothing.
@@ -185,7 +143,7 @@ void SettingsStore::WriteAll(RegistryKey& key, bool defaults) {
       settings_.PTop = position.top;
       settings_.PLeft = position.left;
     }
-    for (const StoredField& stored : kStoredFields) WriteField(key, stored, settings_);
+    for (const StoredSetting& stored : StoredSettings()) WriteField(key, stored, settings_);
   }
   key.CloseKey();
 }
@@ -242,7 +200,5 @@ void SettingsStore::SetRunAtStartup(bool on) {
   }
   key->CloseKey();
 }
-
-std::size_t StoredValueCount() { return kStoredFields.size() + 1; }
 
 }  // namespace welmor

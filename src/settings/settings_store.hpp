@@ -63,9 +63,6 @@ struct SettingsLocations {
 // Longer paths than this come back from the platform cut short.
 inline constexpr std::size_t kMaxExecutablePathLength = 259;
 
-// How many values a save writes: "Version" and one for each setting.
-std::size_t StoredValueCount();
-
 enum class RefusalReport { Always, OncePerRun };
 
 struct WindowPosition {
@@ -125,7 +122,6 @@ class SettingsStore {
   // The executable's path, or "" when the platform could not give it whole.
   std::string UsableExecutablePath() const;
   void WriteAll(RegistryKey& key, bool defaults);
-  Settings FirstRunValues() const;
 
   RegistryFactory registry_;
   SettingsHooks hooks_;

@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "sysinfo/clock_source.hpp"
 #include "sysinfo/cpu_usage.hpp"
 #include "sysinfo/drives.hpp"
 #include "sysinfo/memory_status.hpp"
@@ -76,6 +77,14 @@ std::string Probes::GetUptimeText() noexcept {
   TickSource* ticks = sources_.ticks;
   try {
     return FormatUptime(ticks ? ticks->TickCount() : 0);
+  } catch (...) {
+    return {};
+  }
+}
+
+std::string Probes::GetLocalTimeText(bool withSeconds) noexcept {
+  try {
+    return sources_.clock ? sources_.clock->LocalTimeText(withSeconds) : std::string();
   } catch (...) {
     return {};
   }

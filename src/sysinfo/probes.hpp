@@ -1,7 +1,7 @@
 #pragma once
-// The system probes: memory, CPU usage, processor count,
-// OS version, uptime, fixed disks and their free space, the process list and
-// one process's working set. Every call asks the platform afresh.
+// The system probes: memory, CPU usage, processor count, OS version,
+// uptime, the local time, fixed disks and their free space, the process list
+// and one process's working set. Every call asks the platform afresh.
 //
 // A Probes object reads from one set of platform sources:
 //
@@ -37,6 +37,7 @@ class CpuReadings;
 class OsVersionSource;
 class TickSource;
 class DriveSource;
+class ClockSource;
 
 // Not owned: whoever makes a Probes keeps its sources alive as long as it.
 struct SystemProbes {
@@ -46,6 +47,7 @@ struct SystemProbes {
   TickSource* ticks = nullptr;
   DriveSource* drives = nullptr;
   ProcessSource* processes = nullptr;
+  ClockSource* clock = nullptr;
 };
 
 class Probes {
@@ -87,6 +89,10 @@ class Probes {
 
   // "days:hours:minutes:seconds" since the system started.
   std::string GetUptimeText() noexcept;
+
+  // The local time of day in the user's time format, by default with its
+  // seconds; empty when it cannot be formatted.
+  std::string GetLocalTimeText(bool withSeconds = true) noexcept;
 
   // "C: D: " style list of the fixed disks, in letter order.
   std::string GetFixedDrives() noexcept;

@@ -22,6 +22,7 @@ E2E_BUILD=$(cd "$E2E_BUILD" && pwd)
 E2E_TOOLS=$E2E_BUILD/win64/tests/e2e
 E2E_DRIVER=$E2E_TOOLS/welmor_driver.exe
 E2E_FIXTURE=$E2E_TOOLS/welmor_fixture.exe
+E2E_LISTING=$E2E_TOOLS/welmor_listing.exe
 # WELMOR_E2E_EXE runs the Welmor tests against another build of Welmor.exe.
 E2E_WELMOR=${WELMOR_E2E_EXE:-$E2E_BUILD/win64/Welmor.exe}
 E2E_WORK=$E2E_BUILD/e2e
@@ -50,6 +51,16 @@ e2e_expect() {
   if [ "$2" == "$3" ]; then e2e_pass "$1"; else e2e_fail "$1: got '$2', expected '$3'"; fi
 }
 
+# e2e_expect_in_order WHAT ACTUAL EXPECTED: every line of EXPECTED is a line
+# of ACTUAL, in the same order; lines added between them do not count.
+e2e_expect_in_order() {
+  local missing
+  missing=$(awk 'NR == FNR { want[++n] = $0; next }
+    i < n && $0 == want[i + 1] { i++ }
+    END { if (i < n) print want[i + 1] }' <(printf '%s\n' "$3") <(printf '%s\n' "$2"))
+  if [ -z "$missing" ]; then e2e_pass "$1"; else e2e_fail "$1: missing or out of order: '$missing' in '$2'"; fi
+}
+
 # e2e_expect_match WHAT ACTUAL REGEX (bash ERE)
 e2e_expect_match() {
   if [[ $2 =~ $3 ]]; then e2e_pass "$1"; else e2e_fail "$1: '$2' does not match /$3/"; fi
@@ -67,7 +78,7 @@ e2e_field() {
 e2e_init() {
   E2E_NAME=$1
   local f
-  for f in "$E2E_DRIVER" "$E2E_TOOLS/welmor_probe.dll" "$E2E_FIXTURE"; do
+  for f in "$E2E_DRIVER" "$E2E_TOOLS/welmor_probe.dll" "$E2E_FIXTURE" "$E2E_LISTING"; do
     if [ ! -f "$f" ]; then
       echo "FAIL: $f is missing; build the win64 preset into $E2E_BUILD/win64 first"
       exit 1
@@ -175,6 +186,12 @@ e2e_wait_exit() {
 # status as the function's. A hung driver is stopped after a minute.
 e2e_driver() {
   timeout 60 wine "$E2E_DRIVER" "$@"
+}
+
+# e2e_listing ARGS...: what the portable code stores and offers (see
+# listing/listing.cpp), with Wine's line ends taken out.
+e2e_listing() {
+  timeout 60 wine "$E2E_LISTING" "$@" | tr -d '\r'
 }
 
 # e2e_wait_size TARGET WIDTH HEIGHT SECONDS: window-info of the main window

@@ -9,6 +9,7 @@
 //   Probes probes(fakes.Sources());
 //   ... probes.GetMemoryStatusValue(4) == 40, probes.GetCpuUsage() == 0 then 25 ...
 
+#include <algorithm>
 #include <cstring>
 #include <deque>
 #include <map>
@@ -16,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "sysinfo/clock_source.hpp"
 #include "sysinfo/cpu_usage.hpp"
 #include "sysinfo/drives.hpp"
 #include "sysinfo/memory_status.hpp"
@@ -202,6 +204,18 @@ class FakeProcessSource : public ProcessSource {
   }
 };
 
+// Answers text; without seconds, as the platform does, text without its
+// last colon and the two digits after it ("4:05:09 PM" gives "4:05 PM").
+class FakeClockSource : public ClockSource {
+ public:
+  std::string text = "12:34:56";
+  std::string LocalTimeText(bool withSeconds) override {
+    const std::size_t colon = text.rfind(':');
+    if (withSeconds || colon == std::string::npos) return text;
+    return text.substr(0, colon) + text.substr(std::min(colon + 3, text.size()));
+  }
+};
+
 // One fake of each kind.
 struct FakeSystemProbes {
   FakeMemorySource memory;
@@ -210,6 +224,7 @@ struct FakeSystemProbes {
   FakeTickSource ticks;
   FakeDriveSource drives;
   FakeProcessSource processes;
+  FakeClockSource clock;
 
   SystemProbes Sources() {
     SystemProbes probes;
@@ -219,6 +234,7 @@ struct FakeSystemProbes {
     probes.ticks = &ticks;
     probes.drives = &drives;
     probes.processes = &processes;
+    probes.clock = &clock;
     return probes;
   }
 };

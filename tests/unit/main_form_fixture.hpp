@@ -52,7 +52,6 @@ class MainFormTest : public ::testing::Test {
     services.makeSettingsStore = [this](SettingsHooks hooks) {
       return std::make_unique<SettingsStore>(registry.Factory(), std::move(hooks));
     };
-    services.localTimeText = [this] { return clockText; };
     services.magnetPlatform = &magnet;
     services.soundPlayer = &sounds;
     services.aboutPlatform = &aboutPlatform;
@@ -89,8 +88,8 @@ class MainFormTest : public ::testing::Test {
   FakeSoundPlayer sounds;
   FakeMagnetPlatform magnet;
   FakeAboutPlatform aboutPlatform;
-  std::string clockText = "12:34:56";
-  Probes probes{SystemProbes{&memory, &cpu, &os, &ticks, &drives, &processes}};
+  FakeClockSource clock;
+  Probes probes{SystemProbes{&memory, &cpu, &os, &ticks, &drives, &processes, &clock}};
   HeadlessBackend backend;
   HeadlessWindows& windows = backend.windows;
   std::unique_ptr<Application> app;

@@ -140,42 +140,55 @@ TEST_F(MainFormTest, FirstStartWritesDefaultsShowsTheNoticeAndUsesTheirPosition)
   EXPECT_EQ(backend.dialogs.shown[0].kind, "Information");
   EXPECT_EQ(backend.dialogs.shown[0].text,
             "If system language is not English, some dispay bugs (missing text) will be around.");
-  EXPECT_EQ(registry.ValueCount(kSettingsKeyPath), StoredValueCount());
+  EXPECT_EQ(registry.ValueCount(kSettingsKeyPath), StoredSettings().size() + 1);
   EXPECT_EQ(form->BoundsRect(), (Rect{512, 5, 934, 22}));
 }
+
+// Every panel content in menu order: its stored character, menu item and
+// caption, and what it shows with the fixture's figures (a bar 0
+// when the content has no percentage).
+struct ContentCase {
+  char stored;
+  const char* namePrefix;
+  const char* caption;
+  const char* text;
+  int32_t bar;
+};
+const ContentCase kContentCases[] = {
+    {'1', "mnuShowFreeRAM_m_P", "Free RAM (Mb)", "Free RAM: 1.50 GiB", 63},
+    {'2', "mnuShowFreeRAM_p_P", "Free RAM (%)", "Free RAM: 63 %", 63},
+    {'3', "mnuShowLoadedRAM_p_P", "Loaded RAM (%)", "Loaded RAM: 37 %", 37},
+    {'4', "mnuShowFreeSWAP_P", "Free SWAP", "Free SWAP: 2.00 GiB", 0},
+    {'5', "mnuShowTotalSWAP_P", "Total SWAP", "Total SWAP: 3.50 GiB", 0},
+    {'6', "mnuShowCPUUsage_P", "CPU Usage (%)", "2 CPUs Usage: 25%", 25},
+    {'7', "mnuShowClock_P", "System Clock", "12:34:56", 0},
+    {'8', "mnuHDDFreeSpace_P", "HDD Free Space", "Drive C: 5.00 GiB", 0},
+    {'9', "mnuShowWindowsUptime_P", "Windows Uptime", "System Uptime: 1:1:1:1", 0},
+};
 
 TEST_F(MainFormTest, EachContentFillsItsPanelAndBar) {
   StoreVersionOnly();
   Start();
+  Tick();  // the CPU figure is the usage since the last tick
   Settings& s = form->S();
+  ASSERT_EQ(PanelContents().size(), std::size(kContentCases));
+  for (std::size_t i = 0; i < std::size(kContentCases); ++i) {
+    const ContentCase& c = kContentCases[i];
+    const PanelContentInfo& row = PanelContents()[i];
+    EXPECT_EQ(static_cast<char>(row.content), c.stored);
+    EXPECT_STREQ(row.namePrefix, c.namePrefix);
+    EXPECT_STREQ(row.caption, c.caption);
+    s.ContentPanels = std::string(3, c.stored);
+    Tick();
+    EXPECT_EQ(Text(2), c.text);
+    EXPECT_EQ(form->Bars[2]->Position(), c.bar) << c.caption;
+    EXPECT_EQ(form->Bars[2]->Maximum(), 100);
+  }
 
-  s.ContentPanels = "123";
-  Tick();
-  EXPECT_EQ(Text(1), "Free RAM: 1.50 GiB");
-  EXPECT_EQ(form->Bars[1]->Position(), 63);
-  EXPECT_EQ(Text(2), "Free RAM: 63 %");
-  EXPECT_EQ(form->Bars[2]->Position(), 63);
-  EXPECT_EQ(Text(3), "Loaded RAM: 37 %");
-  EXPECT_EQ(form->Bars[3]->Position(), 37);
-
-  s.ContentPanels = "456";
-  Tick();
-  EXPECT_EQ(Text(1), "Free SWAP: 2.00 GiB");
-  EXPECT_EQ(form->Bars[1]->Position(), 0);
-  EXPECT_EQ(form->Bars[1]->Maximum(), 100);
-  EXPECT_EQ(Text(2), "Total SWAP: 3.50 GiB");
-  EXPECT_EQ(Text(3), "2 CPUs Usage: 25%");
-  EXPECT_EQ(form->Bars[3]->Position(), 25);
-
-  s.ContentPanels = "789";
-  s.ContentHDDs = "ZCE";
-  Tick();
-  EXPECT_EQ(Text(1), "12:34:56");
-  EXPECT_EQ(Text(2), "Drive C: 5.00 GiB");
-  EXPECT_EQ(Text(3), "System Uptime: 1:1:1:1");
-
-  // A letter that names no drive still gives a text.
+  // Each panel reads its own drive letter; one that names no drive still
+  // gives a text.
   s.ContentPanels = "888";
+  s.ContentHDDs = "ZCE";
   Tick();
   EXPECT_EQ(Text(1), "Drive Z: -1 Byte(s)");
   EXPECT_EQ(Text(2), "Drive C: 5.00 GiB");
@@ -214,7 +227,7 @@ TEST_F(MainFormTest, AnUnknownStoredCharacterFreezesItsPanel) {
   const std::string before = Text(2);
   form->S().ContentPanels = "107";
   memory.status.ullAvailPhys = 2 * kGiB;
-  clockText = "12:35:00";
+  clock.text = "12:35:00";
   Tick();
   EXPECT_EQ(Text(1), "Free RAM: 2.00 GiB");
   EXPECT_EQ(Text(2), before);
@@ -389,7 +402,6 @@ TEST_F(MainFormTest, EveryNt5SystemStartsAndOnlyXpGetsTheShadow) {
     services.makeSettingsStore = [&](SettingsHooks hooks) {
       return std::make_unique<SettingsStore>(localRegistry.Factory(), std::move(hooks));
     };
-    services.localTimeText = [] { return std::string(); };
     TfrmMain& main = localApp.CreateForm<TfrmMain>(std::move(services));
     EXPECT_EQ(localBackend.quitPosted, !c.starts);
     CreateParamsRec params;
@@ -503,7 +515,7 @@ TEST_F(MainFormTest, AnIntervalOfZeroRefreshesOnceASecond) {
   EXPECT_EQ(form->trm->Interval(), 1000u);
   Tick();
   EXPECT_EQ(form->trm->Interval(), 1000u);
-  EXPECT_EQ(form->S().Interval, 0);
+  EXPECT_EQ(form->S().Interval, 1);
   form->S().Interval = 5;
   Tick();
   EXPECT_EQ(form->trm->Interval(), 5000u);
@@ -551,7 +563,7 @@ TEST_F(MainFormTest, AlarmsSoundAtTheEndOfTheTickAndTheirCommandsSave) {
   std::string clockAtSound;  // the panels are written before the alarms run
   sounds.whilePlaying = [&] { clockAtSound += Text(3) + " "; };
   for (sounds.tick = 1; sounds.tick <= 11; ++sounds.tick) {
-    clockText = "tick " + std::to_string(sounds.tick);
+    clock.text = "tick " + std::to_string(sounds.tick);
     Tick();
   }
   EXPECT_EQ(clockAtSound, "tick 10 tick 11 ");

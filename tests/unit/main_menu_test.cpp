@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -30,19 +31,17 @@ void Describe(const MenuItem& parent, int depth, std::vector<std::string>& out) 
   }
 }
 
+// The content items of panel k, from the table of contents (its rows are
+// checked in main_form_test.cpp); "HDD Free Space" only opens its sub-menu.
 std::vector<std::string> PanelItems(int k) {
-  const std::string n = std::to_string(k);
-  const std::string g = std::to_string(k + 3);
-  const std::string tail = "|radio|" + g + "|-1|click";
-  return {".mnuShowFreeRAM_m_P" + n + "|Free RAM (Mb)" + tail,
-          ".mnuShowFreeRAM_p_P" + n + "|Free RAM (%)" + tail,
-          ".mnuShowLoadedRAM_p_P" + n + "|Loaded RAM (%)" + tail,
-          ".mnuShowFreeSWAP_P" + n + "|Free SWAP" + tail,
-          ".mnuShowTotalSWAP_P" + n + "|Total SWAP" + tail,
-          ".mnuShowCPUUsage_P" + n + "|CPU Usage (%)" + tail,
-          ".mnuShowClock_P" + n + "|System Clock" + tail,
-          ".mnuHDDFreeSpace_P" + n + "|HDD Free Space|radio|" + g + "|-1",
-          ".mnuShowWindowsUptime_P" + n + "|Windows Uptime" + tail};
+  const std::string tail = "|radio|" + std::to_string(k + 3) + "|-1";
+  std::vector<std::string> lines;
+  for (const PanelContentInfo& row : PanelContents()) {
+    const bool click = row.content != PanelContent::pcDiskFree;
+    lines.push_back("." + std::string(row.namePrefix) + std::to_string(k) + "|" + row.caption + tail +
+                    (click ? "|click" : ""));
+  }
+  return lines;
 }
 
 TEST_F(MainMenuTest, TheTreeIsTheDesignedOne) {
@@ -118,6 +117,22 @@ TEST_F(MainMenuTest, TheTreeIsTheDesignedOne) {
   EXPECT_TRUE(form->mnu->AutoHotkeys());
   EXPECT_EQ(form->mnu->Images(), form->imgs);
   EXPECT_EQ(form->imgs->Count(), 3u);
+}
+
+TEST_F(MainMenuTest, StoredCharactersAndItemNamesAreUnique) {
+  StoreVersionOnly();
+  Start();
+  std::set<char> stored;
+  for (const PanelContentInfo& row : PanelContents())
+    EXPECT_TRUE(stored.insert(static_cast<char>(row.content)).second) << row.caption;
+  std::vector<std::string> lines;
+  Describe(form->mnu->Items(), 0, lines);
+  std::set<std::string> names;
+  for (const std::string& line : lines) {
+    const std::string name =
+        line.substr(line.find_first_not_of('.'), line.find('|') - line.find_first_not_of('.'));
+    EXPECT_TRUE(names.insert(name).second) << name;
+  }
 }
 
 // Caption, then " [x]" when checked.

@@ -26,15 +26,24 @@ const std::string kOtherVersionText =
     "     Setting from diferent version found in Registry. \r\n\r\n"
     " Please make sure you read the History for changes";
 
-using Stored = std::variant<std::string, int32_t>;
 struct Expected {
   std::string name;
-  Stored value;
+  StoredData value;
 };
 
 // What a first run leaves in the key, in write order, on a 1279-pixel screen.
+std::vector<Expected> FirstRunListing() {
+  std::vector<Expected> listing = {{"Version", kVersion}};
+  const Settings values = FirstRunSettings(1279);
+  for (const StoredSetting& stored : StoredSettings())
+    listing.push_back({stored.name, StoredValue(values, stored)});
+  return listing;
+}
+
+// What earlier versions stored on a first run; a new setting may come
+// between them, but none of them changes.
 // clang-format off
-const std::vector<Expected> kFirstRun = {
+const std::vector<Expected> kEarlierFirstRun = {
     {"Version", kVersion},        {"ContentPanels", "167"},     {"ContentHDDs", "CCC"},
     {"GraphCPU", 0},              {"GraphRAM", 0},              {"CPUAlarm_1", 0},
     {"CPUAlarm_1_Value", 50},     {"CPUAlarm_1_Interval", 10},  {"CPUAlarm_2", 0},
@@ -98,9 +107,15 @@ TEST_F(SettingsStoreTest, FirstRunWritesEveryValueWithTheFirstRunColumn) {
   store.LoadSettings();
 
   EXPECT_EQ(notices, std::vector<std::string>{kLanguageText});
-  EXPECT_EQ(hive.ValueCount(kKey), kFirstRun.size());
+  const std::vector<Expected> firstRun = FirstRunListing();
+  EXPECT_EQ(hive.ValueCount(kKey), firstRun.size());
   std::vector<std::string> expectedWrites;
-  for (const Expected& e : kFirstRun) {
+  auto earlier = kEarlierFirstRun.begin();
+  for (const Expected& e : firstRun) {
+    if (earlier != kEarlierFirstRun.end() && earlier->name == e.name) {
+      EXPECT_EQ(earlier->value, e.value) << e.name;
+      ++earlier;
+    }
     if (const auto* text = std::get_if<std::string>(&e.value)) {
       EXPECT_EQ(hive.GetString(kKey, e.name), *text) << e.name;
     } else {
@@ -110,6 +125,7 @@ TEST_F(SettingsStoreTest, FirstRunWritesEveryValueWithTheFirstRunColumn) {
     if (e.name == "Interval") expectedWrites.push_back(e.name);
   }
   EXPECT_EQ(hive.writeLog, expectedWrites);
+  EXPECT_EQ(earlier, kEarlierFirstRun.end()) << "missing or out of order: " << earlier->name;
 
   // The reload took the first-run values, not the start values.
   const Settings& s = store.Record();
@@ -229,8 +245,8 @@ TEST_F(SettingsStoreTest, SaveWritesTheRecordAndReloadsIt) {
   hive.writeLog.clear();
   store.SaveSettings(false);
 
-  EXPECT_EQ(hive.writeLog.size(), kFirstRun.size());
-  EXPECT_EQ(hive.ValueCount(kKey), kFirstRun.size());  // the alarm counters are not stored
+  EXPECT_EQ(hive.writeLog.size(), StoredSettings().size() + 1);
+  EXPECT_EQ(hive.ValueCount(kKey), StoredSettings().size() + 1);  // the alarm counters are not stored
   EXPECT_EQ(hive.GetString(kKey, "ContentPanels"), "845");
   EXPECT_EQ(hive.GetDword(kKey, "ColorBG"), -1);
   EXPECT_EQ(hive.GetDword(kKey, "RAMAlarm_2_Interval"), 3600);
@@ -397,7 +413,7 @@ TEST_F(SettingsStoreTest, AKeyThatWillNotOpenIsReportedAndNeverWrittenOverUntilI
   hive.unopenableKey.clear();
   store.SaveSettings(false, RefusalReport::OncePerRun);
   for (const auto& [name, value] : Customised()) EXPECT_EQ(hive.Get(kKey, name), value) << name;
-  EXPECT_EQ(hive.writeLog.size(), 27u);
+  EXPECT_EQ(hive.writeLog.size(), StoredSettings().size() + 1);
 }
 
 TEST_F(SettingsStoreTest, AReadOnlyHiveLoadsEveryStoredValue) {
@@ -491,29 +507,17 @@ TEST_F(SettingsStoreTest, ReadOnlyFirstRunShowsTheNoticeThenTheError) {
   EXPECT_NO_THROW(store.SaveSettings(false, RefusalReport::OncePerRun));  // already reported
 }
 
-TEST_F(SettingsStoreTest, RefreshIntervalNeverSpins) {
+TEST_F(SettingsStoreTest, RefreshIntervalNeverSpinsNorStalls) {
+  // A stored Interval outside the 1..60 the refresh dialog keeps reads as 1.
   hive.PutString(kKey, "Version", kVersion);
-  hive.Put(kKey, "Interval", RegistryValue::FromDword(0));
   SettingsStore store = MakeStore();
-  store.LoadSettings();
-  EXPECT_EQ(RefreshIntervalMs(store.Record()), 1000u);
-  store.SaveSettings(false);
-  EXPECT_EQ(hive.GetDword(kKey, "Interval"), 0);  // the stored value stays as it is
-
-  Settings s;
-  const struct {
-    int32_t interval;
-    uint32_t ms;
-  } cases[] = {{-5, 1000},
-               {INT32_MIN, 1000},
-               {1, 1000},
-               {60, 60000},
-               {2147483, 2147483000},
-               {2147484, 0x7FFFFFFF},
-               {INT32_MAX, 0x7FFFFFFF}};
-  for (const auto& c : cases) {
-    s.Interval = c.interval;
-    EXPECT_EQ(RefreshIntervalMs(s), c.ms) << c.interval;
+  const std::pair<uint32_t, int32_t> stored[] = {{0, 1},  {0x7FFFFFFF, 1}, {0xFFFFFFFF, 1},
+                                                 {61, 1}, {60, 60},        {1, 1}};
+  for (const auto& [value, read] : stored) {
+    hive.Put(kKey, "Interval", RegistryValue::FromDword(value));
+    store.LoadSettings();
+    EXPECT_EQ(store.Record().Interval, read) << value;
+    EXPECT_EQ(RefreshIntervalMs(store.Record()), read * 1000u) << value;
   }
 }
 

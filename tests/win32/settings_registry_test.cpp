@@ -236,20 +236,11 @@ TEST_F(SettingsStoreWin32Test, FirstLoadWritesAllValuesWithTheirTypes) {
   EXPECT_EQ(notices_, std::vector<std::string>{kLanguageNotice});
   EXPECT_FALSE(RawKeyExists(root_ + "\\Quessel\\Welmor"));
 
-  using Stored = std::variant<std::string, uint32_t>;
-  // clang-format off
-  const std::vector<std::pair<std::string, Stored>> expected = {
-      {"Version", "3.9.5.15"},   {"ContentPanels", "167"},          {"ContentHDDs", "CCC"},
-      {"GraphCPU", 0u},          {"GraphRAM", 0u},                  {"CPUAlarm_1", 0u},
-      {"CPUAlarm_1_Value", 50u}, {"CPUAlarm_1_Interval", 10u},      {"CPUAlarm_2", 0u},
-      {"CPUAlarm_2_Value", 50u}, {"CPUAlarm_2_Interval", 10u},      {"RAMAlarm_1", 0u},
-      {"RAMAlarm_1_Value", 50u}, {"RAMAlarm_1_Interval", 10u},      {"RAMAlarm_2", 0u},
-      {"RAMAlarm_2_Value", 50u}, {"RAMAlarm_2_Interval", 10u},      {"ColorT", 0u},
-      {"ColorB", 255u},          {"ColorBG", 15780518u},            {"Sticky", 0u},
-      {"ShowProcesses", 1u},     {"AutoUpdate", 1u},                {"Interval", 1u},
-      {"SavePosition", 1u},      {"PTop", 5u},                      {"PLeft", 512u},
-  };
-  // clang-format on
+  // Version, then every stored setting's first-run value with its type.
+  std::vector<std::pair<std::string, StoredData>> expected = {{"Version", "3.9.5.15"}};
+  const Settings firstRun = FirstRunSettings(1024);
+  for (const StoredSetting& stored : StoredSettings())
+    expected.emplace_back(stored.name, StoredValue(firstRun, stored));
   HKEY key = nullptr;
   ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, settings.c_str(), 0, KEY_READ, &key), ERROR_SUCCESS);
   DWORD valueCount = 0;
@@ -266,7 +257,7 @@ TEST_F(SettingsStoreWin32Test, FirstLoadWritesAllValuesWithTheirTypes) {
       EXPECT_EQ(raw->data, TextBytes(*text)) << name;
     } else {
       EXPECT_EQ(raw->type, static_cast<DWORD>(REG_DWORD)) << name;
-      EXPECT_EQ(raw->data, DwordBytes(std::get<uint32_t>(value))) << name;
+      EXPECT_EQ(raw->data, DwordBytes(static_cast<uint32_t>(std::get<int32_t>(value)))) << name;
     }
   }
 

@@ -22,13 +22,6 @@ namespace {
 constexpr const char* kInstanceMutexName = "Orvandel";
 constexpr const char* kNoWindowsText = "Welmor cannot create its windows.";
 
-// The time of day in the user's long time format.
-std::string LocalTimeText() {
-  char text[80] = {};
-  const int n = GetTimeFormatA(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, text, sizeof text);
-  return n > 0 ? std::string(text) : std::string();
-}
-
 // Nothing the user types into the widget needs an input method: its boxes
 // take numbers. Turned off for the thread before the first window, no input
 // method starts COM for it when a window is activated (ole32, combase and
@@ -71,7 +64,6 @@ int RunWidget(HINSTANCE instance) {
   services.makeSettingsStore = [](SettingsHooks hooks) {
     return std::make_unique<SettingsStore>(LocalMachineRegistry(), std::move(hooks));
   };
-  services.localTimeText = LocalTimeText;
   services.magnetPlatform = magnetPlatform.get();
   services.soundPlayer = soundPlayer.get();
   services.updates = &updates.Services();

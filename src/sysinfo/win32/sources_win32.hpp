@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "sysinfo/clock_source.hpp"
 #include "sysinfo/cpu_usage.hpp"
 #include "sysinfo/drives.hpp"
 #include "sysinfo/memory_status.hpp"
@@ -26,5 +27,7 @@ std::unique_ptr<DriveSource> MakeWin32DriveSource();
 // The toolhelp process snapshot; OpenProcess and GetProcessMemoryInfo from
 // psapi.dll, loaded on first use and kept while the source lives.
 std::unique_ptr<ProcessSource> MakeWin32ProcessSource();
+// GetTimeFormatA for the user's locale.
+std::unique_ptr<ClockSource> MakeWin32ClockSource();
 
 }  // namespace welmor

@@ -8,7 +8,8 @@ Win32SystemProbes::Win32SystemProbes()
       version_(MakeWin32OsVersionSource()),
       ticks_(MakeWin32TickSource()),
       drives_(MakeWin32DriveSource()),
-      processes_(MakeWin32ProcessSource()) {}
+      processes_(MakeWin32ProcessSource()),
+      clock_(MakeWin32ClockSource()) {}
 
 Win32SystemProbes::~Win32SystemProbes() = default;
 
@@ -20,6 +21,7 @@ SystemProbes Win32SystemProbes::Sources() const {
   probes.ticks = ticks_.get();
   probes.drives = drives_.get();
   probes.processes = processes_.get();
+  probes.clock = clock_.get();
   return probes;
 }
 

@@ -30,6 +30,7 @@ class Win32SystemProbes {
   std::unique_ptr<TickSource> ticks_;
   std::unique_ptr<DriveSource> drives_;
   std::unique_ptr<ProcessSource> processes_;
+  std::unique_ptr<ClockSource> clock_;
 };
 
 }  // namespace welmor
