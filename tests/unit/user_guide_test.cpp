@@ -37,8 +37,7 @@ TEST_F(UserGuide, QuotesOnlyWhatTheProgramShows) {
   shown.insert({SetDataFailedText("Version"), InvalidDataTypeText("Interval"), form->AppInfo().ProductName(),
                 OneLine(form->AppInfo().FileNiceVersion())});
   ticks.ticks = ((2 * 60 + 41) * 60 + 7) * 1000;
-  const std::function<std::string()> clock = [] { return std::string("12:34:56"); };
-  const PanelSources figures{kGiB * 3 / 2, 37, 63, 2 * kGiB, kGiB * 7 / 2, 2, 7, 'C', probes, clock};
+  const PanelSources figures{kGiB * 3 / 2, 37, 63, 2 * kGiB, kGiB * 7 / 2, 2, 7, 1, form->S(), probes};
   for (const PanelContentInfo& content : PanelContents()) shown.insert(content.fill(figures).text);
 
   const std::string guide =
