@@ -139,25 +139,6 @@ TEST_F(LocalMachineRegistryTest, RoundTripsTextsAndIntegersWithTheirTypes) {
   EXPECT_EQ(key_->ReadString("Text"), "");
 }
 
-TEST_F(LocalMachineRegistryTest, ForeignTypesGiveTheWrappersErrors) {
-  const std::string path = root_ + "\\Types";
-  SetRaw(path, "ShortText", REG_SZ, TextBytes("abc"));
-  SetRaw(path, "LongText", REG_SZ, TextBytes("abcd"));
-  SetRaw(path, "Expand", REG_EXPAND_SZ, TextBytes("%TEMP%"));
-  SetRaw(path, "Binary4", REG_BINARY, {1, 0, 0, 0});
-  SetRaw(path, "Binary8", REG_BINARY, {1, 0, 0, 0, 0, 0, 0, 0});
-  SetRaw(path, "Number", REG_DWORD, DwordBytes(7));
-  ASSERT_TRUE(key_->OpenKey(path, KeyAccess::Read));
-
-  ExpectRegistryError([&] { key_->ReadInteger("ShortText"); }, "Invalid data type for 'ShortText'");
-  ExpectRegistryError([&] { key_->ReadInteger("LongText"); }, "Failed to get data for 'LongText'");
-  ExpectRegistryError([&] { key_->ReadInteger("Binary4"); }, "Invalid data type for 'Binary4'");
-  ExpectRegistryError([&] { key_->ReadInteger("Binary8"); }, "Failed to get data for 'Binary8'");
-  ExpectRegistryError([&] { key_->ReadString("Number"); }, "Invalid data type for 'Number'");
-  ExpectRegistryError([&] { key_->ReadString("Binary4"); }, "Invalid data type for 'Binary4'");
-  EXPECT_EQ(key_->ReadString("Expand"), "%TEMP%");  // read as stored, not expanded
-}
-
 TEST_F(LocalMachineRegistryTest, DeletesValuesAndWholeTrees) {
   SetRaw(root_ + "\\Tree", "Top", REG_DWORD, DwordBytes(1));
   SetRaw(root_ + "\\Tree\\A\\B\\C", "Deep", REG_SZ, TextBytes("x"));
@@ -176,39 +157,6 @@ TEST_F(LocalMachineRegistryTest, DeletesValuesAndWholeTrees) {
   EXPECT_FALSE(key_->KeyExists(root_ + "\\Tree\\A"));
   EXPECT_TRUE(RawKeyExists(root_ + "\\Keep"));
   EXPECT_FALSE(key_->DeleteKey(root_ + "\\Tree"));
-}
-
-// A user who may only read the key: reads open it, writes are refused.
-TEST_F(LocalMachineRegistryTest, AKeyThatMayOnlyBeReadStillOpensForReading) {
-  const std::string path = root_ + "\\ReadOnly";
-  SetRaw(path, "Number", REG_DWORD, DwordBytes(7));
-  HKEY raw = nullptr;
-  ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_ALL_ACCESS, &raw), ERROR_SUCCESS);
-  unique_hkey held(raw);  // opened before the restriction, so it can lift it again
-
-  SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
-  PSID everyone = nullptr;
-  ASSERT_TRUE(AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone));
-  alignas(DWORD) uint8_t aclBytes[256];
-  auto* acl = reinterpret_cast<PACL>(aclBytes);
-  ASSERT_TRUE(InitializeAcl(acl, sizeof aclBytes, ACL_REVISION));
-  ASSERT_TRUE(AddAccessAllowedAce(acl, ACL_REVISION, KEY_READ, everyone));
-  SECURITY_DESCRIPTOR readOnly;
-  InitializeSecurityDescriptor(&readOnly, SECURITY_DESCRIPTOR_REVISION);
-  SetSecurityDescriptorDacl(&readOnly, TRUE, acl, FALSE);
-  ASSERT_EQ(RegSetKeySecurity(held.get(), DACL_SECURITY_INFORMATION, &readOnly), ERROR_SUCCESS);
-
-  EXPECT_FALSE(key_->OpenKey(path, KeyAccess::Write));
-  ASSERT_TRUE(key_->OpenKey(path, KeyAccess::Read));
-  EXPECT_EQ(key_->ReadInteger("Number"), 7);
-  ExpectRegistryError([&] { key_->WriteInteger("Number", 8); }, "Failed to set data for 'Number'");
-  key_->CloseKey();
-
-  SECURITY_DESCRIPTOR open;  // a null list grants everything
-  InitializeSecurityDescriptor(&open, SECURITY_DESCRIPTOR_REVISION);
-  SetSecurityDescriptorDacl(&open, TRUE, nullptr, FALSE);
-  EXPECT_EQ(RegSetKeySecurity(held.get(), DACL_SECURITY_INFORMATION, &open), ERROR_SUCCESS);
-  FreeSid(everyone);
 }
 
 class SettingsStoreWin32Test : public LocalMachineRegistryTest {
