@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include "fakes/expect_registry_error.hpp"
 
 #include <string>
 #include <variant>
@@ -98,12 +97,7 @@ class LocalMachineRegistryTest : public ::testing::Test {
 
 TEST_F(LocalMachineRegistryTest, RoundTripsTextsAndIntegersWithTheirTypes) {
   const std::string path = root_ + "\\Values";
-  EXPECT_FALSE(key_->KeyExists(path));
-  EXPECT_FALSE(key_->OpenKey(path, KeyAccess::Write));
-  EXPECT_FALSE(key_->OpenKey(path, KeyAccess::Read));
-  ExpectRegistryError([&] { key_->WriteString("Text", "x"); }, "Failed to set data for 'Text'");
   ASSERT_TRUE(key_->OpenKey(path, KeyAccess::CreateForWrite));
-  EXPECT_TRUE(key_->KeyExists(path));
 
   key_->WriteString("Text", "C:\\Program Files\\Welmor.exe");
   key_->WriteString("Empty", "");
@@ -126,9 +120,6 @@ TEST_F(LocalMachineRegistryTest, RoundTripsTextsAndIntegersWithTheirTypes) {
   EXPECT_EQ(key_->ReadInteger("Largest"), INT32_MAX);
   EXPECT_EQ(key_->ReadInteger("Colour"), 0xF0CAA6);
   EXPECT_TRUE(key_->ValueExists("Empty"));
-  EXPECT_FALSE(key_->ValueExists("Missing"));
-  EXPECT_EQ(key_->ReadString("Missing"), "");
-  ExpectRegistryError([&] { key_->ReadInteger("Missing"); }, "Failed to get data for 'Missing'");
 
   // Overwriting changes the type along with the data.
   key_->WriteInteger("Text", 1);
