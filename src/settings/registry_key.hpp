@@ -77,7 +77,8 @@ class RegistryKey {
   // not created) or the access is refused. Writes to a key opened for
   // reading are refused.
   virtual bool OpenKey(const std::string& path, KeyAccess access) = 0;
-  // Whether the key exists, tested with read access only.
+  // Whether the key exists, also when it refuses to open: only a key the
+  // platform reports as not found is missing.
   virtual bool KeyExists(const std::string& path) = 0;
   // Value of the open key; false without an open key.
   virtual bool ValueExists(const std::string& name) = 0;

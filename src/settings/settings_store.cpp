@@ -124,7 +124,7 @@ std::string SettingsStore::UsableExecutablePath() const {
   return path;
 }
 
-void SettingsStore::WriteAll(RegistryKey& key, bool defaults) {
+void SettingsStore::WriteAll(RegistryKey& key, bool defaults, bool takePosition) {
   // A key that cannot be opened or created shows up as the first refused
   // write below, which names the value.
   key.OpenKey(locations_.settingsKey, KeyAccess::CreateForWrite);
@@ -138,7 +138,7 @@ void SettingsStore::WriteAll(RegistryKey& key, bool defaults) {
       if (std::string_view(stored.name) == "Interval") WriteField(key, stored, values);
     }
   } else {
-    if (settings_.SavePosition) {
+    if (settings_.SavePosition && takePosition) {
       const WindowPosition position = hooks_.windowPosition();
       settings_.PTop = position.top;
       settings_.PLeft = position.left;
@@ -151,9 +151,11 @@ void SettingsStore::WriteAll(RegistryKey& key, bool defaults) {
 void SettingsStore::SaveSettings(bool defaults, RefusalReport report) {
   try {
     // The record holds start values, not the user's: read the key first, and
-    // write nothing while it still cannot be read.
-    if (keyUnread_) LoadSettings();
-    WriteAll(*registry_(), defaults);
+    // write nothing while it still cannot be read. The window stands where
+    // start values put it, so the stored position is kept too.
+    const bool unread = keyUnread_;
+    if (unread) LoadSettings();
+    WriteAll(*registry_(), defaults, !unread);
   } catch (const ERegistryException&) {
     // Saves come with every mouse movement: one box per run of refusals.
     if (report == RefusalReport::OncePerRun && refusalReported_) return;

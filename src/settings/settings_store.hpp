@@ -20,8 +20,10 @@
 // - A settings key that exists but cannot be opened fails the load with
 //   "Failed to get data for 'Version'", and every save first tries the load
 //   again and writes nothing until it succeeds, so start values never go
-//   over settings that were never read. The failed load counts as the
-//   reported refusal of the saves that come by themselves.
+//   over settings that were never read; the save whose load succeeds keeps
+//   the stored position rather than the window's, which start values placed.
+//   The failed load counts as the reported refusal of the saves that come by
+//   themselves.
 // - Saves that come by themselves (mouse movements) report a run of refused
 //   saves once: the first refusal throws, later ones return quietly until a
 //   save gets through again. A user without write access to the hive would
@@ -121,7 +123,7 @@ class SettingsStore {
  private:
   // The executable's path, or "" when the platform could not give it whole.
   std::string UsableExecutablePath() const;
-  void WriteAll(RegistryKey& key, bool defaults);
+  void WriteAll(RegistryKey& key, bool defaults, bool takePosition);
 
   RegistryFactory registry_;
   SettingsHooks hooks_;

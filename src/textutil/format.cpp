@@ -43,15 +43,15 @@ std::string FormatByteSize(int64_t bytes) {
   return std::to_string(bytes) + " Byte(s)";
 }
 
-std::string FormatUptime(uint32_t milliseconds) {
-  uint32_t rest = milliseconds;
-  const uint32_t days = rest / 86400000u;
+std::string FormatUptime(uint64_t milliseconds) {
+  uint64_t rest = milliseconds;
+  const uint64_t days = rest / 86400000u;
   rest -= days * 86400000u;
-  const uint32_t hours = rest / 3600000u;
+  const uint64_t hours = rest / 3600000u;
   rest -= hours * 3600000u;
-  const uint32_t minutes = rest / 60000u;
+  const uint64_t minutes = rest / 60000u;
   rest -= minutes * 60000u;
-  const uint32_t seconds = rest / 1000u;
+  const uint64_t seconds = rest / 1000u;
   return std::to_string(days) + ":" + std::to_string(hours) + ":" + std::to_string(minutes) + ":" +
          std::to_string(seconds);
 }

@@ -13,7 +13,7 @@ namespace welmor {
 std::string FormatByteSize(int64_t bytes);
 
 // "days:hours:minutes:seconds" without leading zeros; milliseconds dropped.
-std::string FormatUptime(uint32_t milliseconds);
+std::string FormatUptime(uint64_t milliseconds);
 
 // Splits at every occurrence of the delimiter; n delimiters give n + 1 parts.
 std::vector<std::string> Explode(const std::string& delimiter, const std::string& text);

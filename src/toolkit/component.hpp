@@ -52,6 +52,8 @@ class Component {
   virtual Application* AsApplication() { return nullptr; }
 
  private:
+  std::unique_ptr<Component> TakeOut(std::size_t index);
+
   Component* owner_;
   std::string name_;
   std::vector<std::unique_ptr<Component>> owned_;

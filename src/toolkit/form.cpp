@@ -70,6 +70,13 @@ void Form::Close() {
   }
 }
 
+void Form::SessionEnding() {
+  const Application* app = App();
+  if (!app || app->MainForm() != this || !OnClose) return;
+  CloseAction action = CloseAction::Free;
+  Application::Dispatch(*this, [this, &action] { OnClose(*this, action); });
+}
+
 void Form::DoCreate() {
   if (OnCreate) Application::Dispatch(*this, [this] { OnCreate(*this); });
 }

@@ -85,6 +85,10 @@ class Form : public Control {
 
   // Asks OnClose; hides the form, or ends the program for the main form.
   void Close();
+  // The user is logging off or the machine shuts down, and the system ends
+  // the program when this returns: the main form runs OnClose, so that what
+  // closing keeps is kept; nothing is hidden or ended here.
+  void SessionEnding();
 
   // Fires OnCreate; the form's constructor calls it after building its
   // controls.

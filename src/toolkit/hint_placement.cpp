@@ -4,17 +4,17 @@
 
 namespace welmor {
 
-Rect PlaceHint(Size size, Point pointer, int32_t pointerHeight, Size screen) {
-  int32_t left = std::min(pointer.x, screen.width - size.width);
+Rect PlaceHint(Size size, Point pointer, int32_t pointerHeight, const Rect& display) {
+  int32_t left = std::min(pointer.x, display.right - size.width);
   int32_t top = pointer.y + pointerHeight;
-  if (top + size.height > screen.height) {
-    // No room below: above the pointer, or as high as the screen goes.
+  if (top + size.height > display.bottom) {
+    // No room below: above the pointer, or as high as the display goes.
     top = pointer.y - size.height;
-    if (top < 0) top = screen.height - size.height;
+    if (top < display.top) top = display.bottom - size.height;
   }
-  // A hint wider or taller than the screen shows its beginning.
-  left = std::max(left, 0);
-  top = std::max(top, 0);
+  // A hint wider or taller than the display shows its beginning.
+  left = std::max(left, display.left);
+  top = std::max(top, display.top);
   return Rect{left, top, left + size.width, top + size.height};
 }
 

@@ -20,6 +20,10 @@
 #              something else): no box, the panels refresh, the item shows
 #              unchecked, and a mouse movement and Exit leave every stored
 #              value as it was.
+#   5th start: the settings key's access list emptied, so nobody may open
+#              it: no language notice, the load's error box, no box for the
+#              saves a mouse movement brings; once the key may be read again,
+#              the next mouse movement leaves every stored value as it was.
 # Then the x64 release package (WELMOR_PACKAGE_DIR, default dist/) unzipped
 # into C:\Program Files\Welmor of a fresh prefix: it starts from there and
 # shows its panels, "Run at StartUp" writes that path, and Exit saves.
@@ -326,6 +330,35 @@ fourth_start() {
   e2e_expect "fourth start: the other program's entry is left alone" "$(run_entry)" "$entry"
 }
 
+# --- 5th start: a settings key nobody may open -------------------------------------
+
+fifth_start() {
+  local before box key=${SETTINGS_KEY#HKLM\\}
+  before=$(settings)
+  e2e_driver reg-access "$key" none || { e2e_fail "fifth start: cannot empty the key's access list"; return 1; }
+  start
+  if ! box=$(e2e_driver msgbox "$W" Error 20000); then
+    e2e_fail "fifth start: no error box (open boxes: $(open_dialogs | tr '\n' ' '))"
+    e2e_driver reg-access "$key" all
+    return 1
+  fi
+  e2e_expect "fifth start: the unreadable key is reported" "$(box_text "$box")" "Failed to get data for 'Version'"
+  e2e_driver msgbox-press "$W" Error OK >/dev/null || e2e_fail "fifth start: cannot answer the error box"
+  e2e_wait_size "$W" 422 17 15 >/dev/null || e2e_fail "fifth start: no laid-out window"
+  e2e_expect "fifth start: no notice" "$(open_dialogs)" ""
+  # Start values put the window at 0,0: over panel 2, no button held.
+  e2e_driver mouse-move $((141 + 70)) 8
+  sleep 1
+  e2e_expect "fifth start: no box for the saves of a mouse movement" "$(open_dialogs)" ""
+  e2e_driver reg-access "$key" all || e2e_fail "fifth start: cannot give the key its access back"
+  e2e_driver mouse-move $((141 + 60)) 9
+  sleep 1
+  e2e_park_pointer
+  e2e_expect "fifth start: no box once the key opens" "$(open_dialogs)" ""
+  expect_listing "fifth start: once the key opens every stored value is as it was" "$(settings)" "$before"
+  exit_widget "fifth start"
+}
+
 # --- the package, unzipped where a user puts it -----------------------------------
 
 package_start() {
@@ -355,7 +388,7 @@ package_start() {
 
 if e2e_prefix settings-winxp winxp; then
   e2e_unmanaged_windows
-  first_start && second_start && third_start && fourth_start
+  first_start && second_start && third_start && fourth_start && fifth_start
 fi
 package_start
 e2e_finish

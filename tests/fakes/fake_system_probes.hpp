@@ -121,8 +121,8 @@ class FakeOsVersionSource : public OsVersionSource {
 
 class FakeTickSource : public TickSource {
  public:
-  uint32_t ticks = 0;
-  uint32_t TickCount() override { return ticks; }
+  uint64_t ticks = 0;
+  uint64_t TickCount() override { return ticks; }
 };
 
 // Drives by letter. Like the platform, it answers only for roots written

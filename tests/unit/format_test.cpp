@@ -1,4 +1,5 @@
 #include "textutil/format.hpp"
+#include "sysinfo/tick_source.hpp"
 
 #include <gtest/gtest.h>
 
@@ -48,6 +49,25 @@ TEST(FormatUptime, SplitsIntoDaysHoursMinutesSeconds) {
   EXPECT_EQ(FormatUptime(86399999u), "0:23:59:59");
   EXPECT_EQ(FormatUptime(86400000u), "1:0:0:0");
   EXPECT_EQ(FormatUptime(4294967295u), "49:17:2:47");
+  EXPECT_EQ(FormatUptime(50ull * 86400000u + 1000u), "50:0:0:1");
+}
+
+TEST(UnwrapTickCount, AddsTheRoundsTheBootTimeShows) {
+  constexpr uint64_t k = uint64_t{1} << 32;
+  struct Case {
+    uint32_t ticks;
+    uint64_t sinceStart;
+    uint64_t full;
+  };
+  const Case cases[] = {
+      {5000, 5300, 5000},                  // below 2^32: the tick count itself
+      {5000, 4700, 5000},                  // a clock slightly behind
+      {5000, 0, 5000},                     // no measure
+      {4294967196u, k + 50, 4294967196u},  // the clock past 2^32 first
+      {50, k - 100, k + 50},               // the tick count past it first
+      {1000, 3 * k + 900, 3 * k + 1000},   // 149 days
+  };
+  for (const Case& c : cases) EXPECT_EQ(UnwrapTickCount(c.ticks, c.sinceStart), c.full) << c.ticks;
 }
 
 TEST(Explode, KeepsEmptyPartsAndTheRest) {

@@ -6,7 +6,7 @@ namespace welmor {
 namespace {
 
 TEST(HintPlacement, BelowThePointerAndAlwaysOnTheScreen) {
-  const Size screen{1024, 768};
+  const Rect screen{0, 0, 1024, 768};
   struct Case {
     const char* what;
     Size size;
@@ -26,6 +26,10 @@ TEST(HintPlacement, BelowThePointerAndAlwaysOnTheScreen) {
   for (const Case& c : cases) {
     EXPECT_EQ(PlaceHint(c.size, c.pointer, 20, screen), c.expected) << c.what;
   }
+  // A second display left of the primary one, and one right of it.
+  EXPECT_EQ(PlaceHint({200, 40}, {-300, 580}, 20, {-800, 0, 0, 600}), (Rect{-300, 540, -100, 580}));
+  EXPECT_EQ(PlaceHint({1100, 40}, {-300, 100}, 20, {-800, 0, 0, 600}), (Rect{-800, 120, 300, 160}));
+  EXPECT_EQ(PlaceHint({200, 40}, {1300, 300}, 20, {1024, 0, 1824, 600}), (Rect{1300, 320, 1500, 360}));
 }
 
 }  // namespace

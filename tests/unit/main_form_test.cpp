@@ -419,6 +419,15 @@ TEST_F(MainFormTest, ExitSavesAndEnds) {
   EXPECT_TRUE(backend.quitPosted);
 }
 
+TEST_F(MainFormTest, TheEndOfTheSessionSavesAndLeavesTheEndToTheSystem) {
+  StoreVersionOnly();
+  Start();
+  form->S().ContentPanels = "999";
+  form->SessionEnding();
+  EXPECT_EQ(registry.GetString(kSettingsKeyPath, "ContentPanels"), "999");
+  EXPECT_FALSE(backend.quitPosted);
+}
+
 TEST_F(MainFormTest, RefusedSavesOfMouseMovesShowOneBoxAndExitStillEnds) {
   StoreVersionOnly();
   Start();

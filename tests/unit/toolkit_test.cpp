@@ -64,6 +64,24 @@ TEST(Components, AreFoundByNameWhateverTheCaseAndFreedWithTheirOwner) {
   EXPECT_EQ(owner.ComponentCount(), 1u);
 }
 
+// Records, as it goes, the names its owner still holds.
+struct Walker : Component {
+  Walker(Component* owner, std::vector<std::string>& seen) : Component(owner), seen_(seen) {}
+  ~Walker() override {
+    for (std::size_t i = 0; i < Owner()->ComponentCount(); ++i)
+      seen_.push_back(Owner()->ComponentAt(i).Name());
+  }
+  std::vector<std::string>& seen_;
+};
+
+TEST(Components, AFreedComponentIsOutOfItsOwnersListWhenItGoes) {
+  std::vector<std::string> seen;  // outlives the owner, whose children write to it too
+  Component owner;
+  for (const char* name : {"a", "b", "c"}) owner.Make<Walker>(seen).SetName(name);
+  owner.FreeOwned([](const Component& c) { return c.Name() == "b"; });
+  EXPECT_EQ(seen, (std::vector<std::string>{"a", "c"}));
+}
+
 class HeadlessApp : public ::testing::Test {
  protected:
   HeadlessBackend backend;

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "fakes/fake_version_source.hpp"
+#include "fakes/memory_files.hpp"
 #include "fakes/memory_registry.hpp"
 #include "settings/settings_store.hpp"
 #include "toolkit/application.hpp"
@@ -28,13 +29,12 @@ constexpr const char* kVerPath = "C:\\PROGRA~1\\WELMOR\\Welmor.ver";
 constexpr const char* kVerUrl = "http://host.test:8080/toolbox/Welmor.ver";
 
 // The server's version file, the disk by path and the user's folder pick.
-struct FakePlatform : ConnectionState, Downloader, IniReader, LocalFiles, FolderBrowser {
+struct FakePlatform : ConnectionState, Downloader, IniReader, MemoryFiles, FolderBrowser {
   bool offline = false;
   std::optional<Values> versionFile;  // nothing: the transfer fails
   bool archiveArrives = true;
   std::optional<std::string> pick = "C:\\";  // nothing: cancelled
   std::string exe = "C:\\PROGRA~1\\WELMOR\\Welmor.exe";
-  std::map<std::string, Values> disk;
   Lines requests, browsedAt;
 
   bool IsOffline() override { return offline; }
@@ -49,16 +49,6 @@ struct FakePlatform : ConnectionState, Downloader, IniReader, LocalFiles, Folder
                          const std::string& key) override {
     const auto it = disk.find(file);
     return it == disk.end() || section != "Welmor" || !it->second.count(key) ? "" : it->second.at(key);
-  }
-  void RemoveFile(const std::string& path) override { disk.erase(path); }
-  std::string MakeTemporaryFile(const std::string& folder) override {
-    const std::string path = folder + (folder.ends_with('\\') ? "" : "\\") + "wel1.tmp";
-    disk[path] = {};
-    return path;
-  }
-  bool ReplaceFile(const std::string& from, const std::string& to) override {
-    disk[to] = disk[from];
-    return disk.erase(from) != 0;
   }
   bool DirectoryExists(const std::string& path) override { return path == "C:\\" || path == "D:\\Downloads"; }
   std::optional<std::string> Browse(const std::string& caption, const std::string& initial) override {

@@ -4,10 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <stdexcept>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "controls/graph.hpp"
 #include "controls/progress_bar.hpp"
+#include "toolkit/custom_control.hpp"
 #include "toolkit/form.hpp"
 #include "toolkit/label.hpp"
 #include "toolkit/timer.hpp"
@@ -32,6 +36,19 @@ int CountOnScreen(HWND hwnd, int width, int height, COLORREF colour) {
 
 // A panel with its bar over the panel's bottom edge and the chart below, as
 // in the widget: a control made later is drawn above the ones before it.
+// Dispatches only timer messages until ticked is set, so no WM_PAINT can
+// stand in for the pass.
+bool UntilTicked(const bool& ticked) {
+  MSG msg;
+  const DWORD start = ::GetTickCount();
+  while (!ticked && ::GetTickCount() - start < 3000) {
+    if (::PeekMessageA(&msg, nullptr, WM_TIMER, WM_TIMER, PM_REMOVE)) ::DispatchMessageA(&msg);
+  }
+  return ticked;
+}
+
+bool Invalid(Control& c) { return ::GetUpdateRect(testenv::AsHwnd(c.Handle()), nullptr, FALSE); }
+
 struct WidgetCorner {
   explicit WidgetCorner(Application& app) : form(&app) {
     form.SetBorderStyle(FormBorderStyle::None);
@@ -94,22 +111,74 @@ TEST_F(WidgetControlsOnScreen, ATimerTicksChangesArePaintedWhenItEndsAsTheWindow
     for (int i = 0; i < 5; ++i) w.chart.AddValue(1, 20 * i);
     ticked = true;
   };
-  // Only the timer's messages, so no WM_PAINT can stand in for the pass.
-  MSG msg;
-  const DWORD start = ::GetTickCount();
-  while (!ticked && ::GetTickCount() - start < 3000) {
-    if (::PeekMessageA(&msg, nullptr, WM_TIMER, WM_TIMER, PM_REMOVE)) ::DispatchMessageA(&msg);
-  }
-  ASSERT_TRUE(ticked);
-  for (Control* c : std::initializer_list<Control*>{&w.panel, &w.bar, &w.chart}) {
-    EXPECT_FALSE(::GetUpdateRect(testenv::AsHwnd(c->Handle()), nullptr, FALSE)) << c->Name();
-  }
+  ASSERT_TRUE(UntilTicked(ticked));
+  for (Control* c : std::initializer_list<Control*>{&w.panel, &w.bar, &w.chart}) EXPECT_FALSE(Invalid(*c));
   const std::vector<COLORREF> byThePass = w.Screen();
   EXPECT_NE(byThePass, before);
   // Each window painting itself gives the very same pixels.
   ::RedrawWindow(testenv::AsHwnd(w.form.Handle()), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   EXPECT_EQ(w.Screen(), byThePass);
+}
+
+// Its next image fails.
+struct Failing : CustomControl {
+  using CustomControl::CustomControl;
+  void Paint(Canvas&) override {
+    if (std::exchange(fail, false)) throw std::runtime_error("Canvas does not allow drawing");
+  }
+  bool fail = false;
+};
+
+TEST_F(WidgetControlsOnScreen, AnImageThatFailsInThePassIsReportedOnceThePassHasPaintedTheRest) {
+  WidgetCorner w(App());
+  Failing& failing = w.form.Make<Failing>();
+  failing.SetParent(&w.form);
+  failing.SetBounds(140, 0, 60, 40);  // larger than the panel: composed first
+  Pump(300);
+  const std::vector<COLORREF> before = w.Screen();
+  bool panelShown = false;
+  std::string reported;
+  testenv::WhileModal box("#32770", [&](HWND h) {
+    panelShown = w.Screen() != before;
+    reported = testenv::WindowText(h);
+    ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+  });
+  Timer& timer = w.form.Make<Timer>();
+  timer.SetInterval(20);
+  bool ticked = false;
+  timer.OnTimer = [&](Component&) {
+    timer.SetEnabled(false);
+    failing.fail = true;
+    failing.Invalidate();
+    w.panel.SetCaption("Free RAM: 1.50 GiB");
+    ticked = true;
+  };
+  ASSERT_TRUE(UntilTicked(ticked));
+  EXPECT_EQ(reported, "Error");
+  EXPECT_TRUE(panelShown);
+}
+
+TEST_F(WidgetControlsOnScreen, WhatAClickInALoopOpenedByATickChangesIsPaintedInThatLoop) {
+  WidgetCorner w(App());
+  Pump(300);
+  w.chart.OnMouseMove = [&](Control&, uint32_t, int32_t, int32_t) { w.panel.SetCaption("moved"); };
+  Timer& timer = w.form.Make<Timer>();
+  timer.SetInterval(20);
+  bool ticked = false;
+  bool invalidInTheLoop = false;
+  timer.OnTimer = [&](Component&) {
+    timer.SetEnabled(false);
+    // A loop of its own, as a message box's: the move reaches the chart in it.
+    ::PostMessageA(testenv::AsHwnd(w.chart.Handle()), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    MSG msg;
+    while (::PeekMessageA(&msg, testenv::AsHwnd(w.chart.Handle()), WM_MOUSEMOVE, WM_MOUSEMOVE, PM_REMOVE))
+      ::DispatchMessageA(&msg);
+    invalidInTheLoop = Invalid(w.panel);
+    ticked = true;
+  };
+  ASSERT_TRUE(UntilTicked(ticked));
+  EXPECT_TRUE(invalidInTheLoop);
 }
 
 }  // namespace

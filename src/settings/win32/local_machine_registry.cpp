@@ -68,7 +68,13 @@ class LocalMachineRegistryKey : public RegistryKey {
   }
 
   bool KeyExists(const std::string& path) override {
-    return static_cast<bool>(OpenExisting(HKEY_LOCAL_MACHINE, path, KEY_READ));
+    unique_hkey key;
+    // A key the user may not open (an emptied access list, out of resources)
+    // is still there: taken for a missing one, first-run values would go
+    // over everything it holds.
+    const LONG result = RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, key.put());
+    if (result != ERROR_SUCCESS) key.release();  // what a failed call left there is no key
+    return result != ERROR_FILE_NOT_FOUND;
   }
 
   bool ValueExists(const std::string& name) override {

@@ -12,7 +12,7 @@ int64_t ToInt64(const LARGE_INTEGER& value) { return value.QuadPart; }
 class Win32CpuReadings final : public CpuReadings {
  public:
   std::optional<CpuReading> Read() override {
-    if (!query_) query_ = Resolve();
+    if (!query_) query_ = nt::ResolveQuerySystemInformation();
     if (!query_) return std::nullopt;
 
     nt::SystemBasicInformation basic = {};
@@ -40,14 +40,6 @@ class Win32CpuReadings final : public CpuReadings {
   }
 
  private:
-  static nt::NtQuerySystemInformationFn Resolve() {
-    // ntdll is mapped into every process; no reference is taken.
-    const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
-    if (!ntdll) return nullptr;
-    const FARPROC entry = GetProcAddress(ntdll, "NtQuerySystemInformation");
-    return reinterpret_cast<nt::NtQuerySystemInformationFn>(reinterpret_cast<void*>(entry));
-  }
-
   nt::NtQuerySystemInformationFn query_ = nullptr;
 };
 

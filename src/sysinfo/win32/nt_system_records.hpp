@@ -128,4 +128,13 @@ static_assert(offsetof(SystemPerformanceInformation, IdleTime) == 0);
 // NTSTATUS NTAPI NtQuerySystemInformation(class, buffer, size, returned size)
 using NtQuerySystemInformationFn = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
 
+// The entry from the ntdll mapped into every process (no reference taken);
+// null where it is missing.
+inline NtQuerySystemInformationFn ResolveQuerySystemInformation() {
+  const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+  if (!ntdll) return nullptr;
+  const FARPROC entry = GetProcAddress(ntdll, "NtQuerySystemInformation");
+  return reinterpret_cast<NtQuerySystemInformationFn>(reinterpret_cast<void*>(entry));
+}
+
 }  // namespace welmor::nt

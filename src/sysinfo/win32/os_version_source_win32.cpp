@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "sysinfo/win32/nt_system_records.hpp"
 #include "sysinfo/win32/sources_win32.hpp"
 
 namespace welmor {
@@ -29,7 +30,20 @@ class Win32OsVersionSource final : public OsVersionSource {
 
 class Win32TickSource final : public TickSource {
  public:
-  uint32_t TickCount() override { return GetTickCount(); }
+  uint64_t TickCount() override {
+    const DWORD ticks = GetTickCount();
+    // Windows 2000 has no 64-bit tick count, but the kernel keeps its boot
+    // time; where that cannot be had, the tick count alone.
+    if (!query_) query_ = nt::ResolveQuerySystemInformation();
+    nt::SystemTimeOfDayInformation timeOfDay = {};
+    if (!query_ || query_(nt::kSystemTimeOfDayInformation, &timeOfDay, sizeof timeOfDay, nullptr) != 0)
+      return ticks;
+    const int64_t sinceBoot = timeOfDay.CurrentTime.QuadPart - timeOfDay.BootTime.QuadPart;  // 100 ns
+    return UnwrapTickCount(ticks, sinceBoot > 0 ? static_cast<uint64_t>(sinceBoot) / 10000u : 0);
+  }
+
+ private:
+  nt::NtQuerySystemInformationFn query_ = nullptr;
 };
 
 }  // namespace

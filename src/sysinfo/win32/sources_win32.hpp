@@ -20,7 +20,8 @@ std::unique_ptr<MemorySource> MakeWin32MemorySource();
 std::unique_ptr<CpuReadings> MakeWin32CpuReadings();
 // GetVersionExA.
 std::unique_ptr<OsVersionSource> MakeWin32OsVersionSource();
-// GetTickCount.
+// GetTickCount, unwrapped past 49.7 days with the boot time from
+// NtQuerySystemInformation.
 std::unique_ptr<TickSource> MakeWin32TickSource();
 // GetLogicalDrives, GetDriveTypeA, GetDiskFreeSpaceExA.
 std::unique_ptr<DriveSource> MakeWin32DriveSource();

@@ -36,9 +36,9 @@ bool CustomWindow::ComposeOn(HDC dc, int32_t x, int32_t y) {
   for (const Control* child : control_.Controls()) {
     if (child->Visible()) return false;
   }
-  const Bitmap* surface = CurrentSurface();
-  if (surface == nullptr) return false;
-  CopySurface(*surface, dc, x, y);
+  // Composed without reporting: a failure leaves the window to its own
+  // painting, which reports it outside the paint pass.
+  CopySurface(control_.Surface(), dc, x, y);
   return true;
 }
 

@@ -166,6 +166,10 @@ bool FormWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
     case WM_CLOSE:
       Application::Dispatch(control_, [this] { control_.Close(); });
       return true;
+    case WM_ENDSESSION:
+      if (wParam) control_.SessionEnding();
+      result = 0;
+      return true;
     default:
       return false;
   }

@@ -4,6 +4,7 @@
 #include "toolkit/win32/gdi_font.hpp"
 #include "toolkit/win32/paint_steps.hpp"
 #include "toolkit/win32/window_classes.hpp"
+#include "toolkit/win32/window_operations.hpp"
 
 namespace welmor {
 
@@ -27,6 +28,15 @@ unique_hfont HintFont() {
     if (HFONT font = ::CreateFontIndirectA(&metrics.lfStatusFont)) return unique_hfont(font);
   }
   return unique_hfont();
+}
+
+// The whole area of the display the pointer is on; the primary screen
+// where the system cannot tell.
+Rect DisplayUnder(POINT pointer) {
+  if (const auto monitor =
+          win32_window_ops::MonitorOf(Rect{pointer.x, pointer.y, pointer.x + 1, pointer.y + 1}))
+    return monitor->bounds;
+  return Rect{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
 }
 
 }  // namespace
@@ -111,8 +121,10 @@ void HintWindow::Show() {
   HWND hwnd = window_.get();
   text_ = current_->Hint();
   ::SetWindowTextA(hwnd, text_.c_str());
-  const Size screen{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
-  RECT textRect{0, 0, screen.width, 0};
+  POINT pointer{};
+  ::GetCursorPos(&pointer);
+  const Rect display = DisplayUnder(pointer);
+  RECT textRect{0, 0, display.Width(), 0};
   {
     window_dc dc(hwnd);
     select_object useFont(dc.get(), font_ ? font_.get() : ::GetStockObject(DEFAULT_GUI_FONT));
@@ -121,10 +133,8 @@ void HintWindow::Show() {
   }
   const int frame = 2 * ::GetSystemMetrics(SM_CXBORDER);
   const Size size{textRect.right + kExtraWidth + frame, textRect.bottom + kExtraHeight + frame};
-  POINT pointer{};
-  ::GetCursorPos(&pointer);
   const int32_t pointerHeight = ::GetSystemMetrics(SM_CYCURSOR) * 5 / 8;
-  const Rect r = PlaceHint(size, Point{pointer.x, pointer.y}, pointerHeight, screen);
+  const Rect r = PlaceHint(size, Point{pointer.x, pointer.y}, pointerHeight, display);
   ::SetWindowPos(hwnd, HWND_TOPMOST, r.left, r.top, r.Width(), r.Height(), SWP_NOACTIVATE | SWP_SHOWWINDOW);
   ::InvalidateRect(hwnd, nullptr, TRUE);
   ::UpdateWindow(hwnd);

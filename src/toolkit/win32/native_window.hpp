@@ -13,6 +13,7 @@
 // when the object is destroyed.
 
 #include "toolkit/application.hpp"
+#include "toolkit/win32/message_depth.hpp"
 #include "toolkit/win32/windows_api.hpp"
 
 namespace welmor {
@@ -35,6 +36,7 @@ class NativeWindow {
     if (self == nullptr) return ::DefWindowProcA(hwnd, msg, wParam, lParam);
 
     LRESULT result = 0;
+    const message_depth::Scope depth;
     try {
       result = self->OnMessage(hwnd, msg, wParam, lParam);
     } catch (...) {

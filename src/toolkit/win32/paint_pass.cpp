@@ -1,9 +1,12 @@
 #include "toolkit/win32/paint_pass.hpp"
 
 #include <algorithm>
+#include <exception>
 
+#include "toolkit/application.hpp"
 #include "toolkit/control.hpp"
 #include "toolkit/win32/control_window.hpp"
+#include "toolkit/win32/message_depth.hpp"
 
 namespace welmor {
 
@@ -23,24 +26,58 @@ int64_t Area(const ControlWindow* w) {
   return static_cast<int64_t>(r.Width()) * r.Height();
 }
 
+// The device context of the parent window being painted into, kept while
+// consecutive windows share that parent and given back on every way out.
+class ParentDc {
+ public:
+  ParentDc() = default;
+  ~ParentDc() { Release(); }
+  ParentDc(const ParentDc&) = delete;
+  ParentDc& operator=(const ParentDc&) = delete;
+
+  HDC For(HWND parent) {
+    if (parent != parent_) {
+      Release();
+      parent_ = parent;
+      // Without DCX_CLIPCHILDREN: the children's areas are drawn through it.
+      dc_ = ::GetDCEx(parent, nullptr, DCX_CACHE | DCX_CLIPSIBLINGS);
+    }
+    return dc_;
+  }
+
+ private:
+  void Release() noexcept {
+    if (dc_) ::ReleaseDC(parent_, dc_);
+    dc_ = nullptr;
+    parent_ = nullptr;
+  }
+
+  HWND parent_ = nullptr;
+  HDC dc_ = nullptr;
+};
+
 }  // namespace
 
 PaintPass::~PaintPass() {
   if (scratchDc_ && firstBitmap_) ::SelectObject(scratchDc_.get(), firstBitmap_);
 }
 
-PaintPass::Event::Event(PaintPass& pass) noexcept : pass_(pass), joined_(pass.joinNext_ && pass.open_ > 0) {
+PaintPass::Event::Event(PaintPass& pass) noexcept
+    : pass_(pass), joined_(pass.joinNext_ && pass.open_ > 0), outerDepth_(pass.eventDepth_) {
   pass_.joinNext_ = false;
   ++pass_.open_;
+  pass_.eventDepth_ = message_depth::current;
 }
 
 PaintPass::Event::~Event() {
   --pass_.open_;
+  pass_.eventDepth_ = outerDepth_;
   if (!joined_) pass_.Run();
 }
 
 bool PaintPass::Defer(ControlWindow& window) {
-  if (open_ == 0) return false;
+  // Only what the tick's own code changes waits for its pass.
+  if (open_ == 0 || eventDepth_ != message_depth::current) return false;
   if (std::find(noted_.begin(), noted_.end(), &window) == noted_.end()) noted_.push_back(&window);
   return true;
 }
@@ -50,13 +87,15 @@ void PaintPass::Forget(ControlWindow& window) noexcept {
 }
 
 void PaintPass::Run() noexcept {
-  // A pass that a control's painting interrupts (an error shown in a message
-  // box) leaves what is still noted to the pass running.
+  // Composing runs no loop (an error is told after the pass), so only a
+  // window procedure that composing sends to could start a pass inside
+  // this one; the noted windows are this one's to finish.
   if (running_) return;
   running_ = true;
-  try {
-    HWND parent = nullptr;
-    HDC dc = nullptr;
+  std::exception_ptr failure;
+  Application* failedApp = nullptr;
+  {
+    ParentDc dc;
     while (!noted_.empty()) {
       // Largest first, so that a bar inside its panel is painted with the panel.
       const auto next =
@@ -65,23 +104,32 @@ void PaintPass::Run() noexcept {
       ControlWindow& window = **next;
       noted_.erase(next);
       HWND own = window.Window();
-      HWND up = own ? ::GetParent(own) : nullptr;
-      if (up == nullptr) continue;
-      if (up != parent) {
-        if (dc) ::ReleaseDC(parent, dc);
-        parent = up;
-        // Without DCX_CLIPCHILDREN: the children's areas are drawn through it.
-        dc = ::GetDCEx(parent, nullptr, DCX_CACHE | DCX_CLIPSIBLINGS);
+      if (own == nullptr) continue;
+      bool drawn = false;
+      try {
+        HWND parent = ::GetParent(own);
+        HDC target = parent ? dc.For(parent) : nullptr;
+        drawn = target != nullptr && Compose(window, parent, target);
+      } catch (...) {
+        // Painted the usual way below; the first error is told once the
+        // pass is over.
+        if (!failure) {
+          failure = std::current_exception();
+          failedApp = window.Owner().App();
+        }
       }
-      if (dc == nullptr || !Compose(window, parent, dc)) ::InvalidateRect(own, nullptr, FALSE);
+      if (!drawn) ::InvalidateRect(own, nullptr, FALSE);
     }
-    if (dc) ::ReleaseDC(parent, dc);
-  } catch (...) {
-    // Whatever was not painted is repainted the usual way when the window
-    // next asks; the pass itself never fails the event.
   }
   painted_.clear();
   running_ = false;
+  if (failure) {
+    try {
+      std::rethrow_exception(failure);
+    } catch (...) {
+      Application::ReportCurrentException(failedApp);
+    }
+  }
 }
 
 bool PaintPass::Compose(ControlWindow& window, HWND parent, HDC target) {

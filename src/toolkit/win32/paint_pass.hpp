@@ -15,8 +15,15 @@
 // A timer event that the refresh's message pump lets through while another
 // event runs is part of that event (Join): the chart's tick and the refresh
 // tick share one pass. Any other event nested in a running one (a timer
-// ticking in a message box's loop) ends with a pass of its own, so nothing
-// waits for a modal loop to close.
+// ticking in a message box's loop) ends with a pass of its own, and what a
+// message other than a tick changes from inside a loop that a tick opened (a
+// click in a menu or a message box) is invalidated at once, so nothing waits
+// for a modal loop to close or for the next tick.
+//
+// The pass opens no loop while it paints: a window whose image fails to
+// compose is invalidated, the pass goes on, and the first error is shown
+// once every noted window is drawn or invalidated and the device context is
+// given back.
 
 #include "toolkit/win32/windows_api.hpp"
 
@@ -48,6 +55,7 @@ class PaintPass {
    private:
     PaintPass& pass_;
     bool joined_;
+    int outerDepth_;
   };
 
   // Around one message the pump dispatches: a timer event it starts belongs
@@ -64,7 +72,7 @@ class PaintPass {
   };
 
   // Takes a window whose image changed for the pass; false outside a timer
-  // event, and the caller invalidates the window itself.
+  // event's own code, and the caller invalidates the window itself.
   bool Defer(ControlWindow& window);
   // The window is going away.
   void Forget(ControlWindow& window) noexcept;
@@ -78,6 +86,8 @@ class PaintPass {
   HDC Scratch(int32_t width, int32_t height);
 
   int open_ = 0;
+  // Message depth of the innermost timer event; -1 outside every one.
+  int eventDepth_ = -1;
   bool joinNext_ = false;
   bool running_ = false;
   std::vector<ControlWindow*> noted_;

@@ -57,6 +57,8 @@ constexpr char kUsage[] =
     "  mouse-pos                         print the pointer's position: X Y\n"
     "  click X Y [left|right]            click at a screen point\n"
     "  wait-exit TARGET TIMEOUT_MS       wait until no such process runs\n"
+    "  reg-access KEY none|all           empty the access list of HKLM\\KEY, or let everyone do\n"
+    "                                    everything again (its owner may always change the list)\n"
     "Fields are separated by tabs; texts escape \\\\ \\t \\r \\n.\n";
 
 constexpr DWORD kDefaultPressTimeoutMs = 5000;
@@ -454,6 +456,24 @@ int WaitExit(const Args& args) {
   return 0;
 }
 
+int RegAccess(const Args& args) {
+  Need(args, 2, 2);
+  if (args[1] != "none" && args[1] != "all") throw Usage{};
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, args[0].c_str(), 0, WRITE_DAC, &key) != ERROR_SUCCESS)
+    throw Failure("cannot open HKLM\\" + args[0] + " to change its access list");
+  ACL empty;
+  InitializeAcl(&empty, sizeof empty, ACL_REVISION);
+  SECURITY_DESCRIPTOR security;
+  InitializeSecurityDescriptor(&security, SECURITY_DESCRIPTOR_REVISION);
+  // No list at all grants everything; an empty one grants nothing.
+  SetSecurityDescriptorDacl(&security, TRUE, args[1] == "none" ? &empty : nullptr, FALSE);
+  const LONG result = RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &security);
+  RegCloseKey(key);
+  if (result != ERROR_SUCCESS) throw Failure("the access list was refused: " + std::to_string(result));
+  return 0;
+}
+
 int Dispatch(const std::string& command, const Args& args) {
   static const std::map<std::string, std::function<int(const Args&)>> commands = {
       {"wait-window", WaitWindow}, {"window-info", WindowInfo}, {"windows", Windows},
@@ -463,6 +483,7 @@ int Dispatch(const std::string& command, const Args& args) {
       {"dialog-click", DialogClick},
       {"msgbox", MsgBox},          {"msgbox-press", MsgBoxPress}, {"key", Key},
       {"mouse-move", MouseMoveCommand}, {"mouse-pos", MousePos}, {"click", Click},       {"wait-exit", WaitExit},
+      {"reg-access", RegAccess},
   };
   const auto found = commands.find(command);
   if (found == commands.end()) throw Usage{};
