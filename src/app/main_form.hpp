@@ -107,20 +107,6 @@ class TfrmMain : public Form {
   void mnuColorBgClick(Component& sender);
   void default1Click(Component& sender);
 
-  // --- alarms (main_alarms.cpp) ----------------------------------------------------
-  void mnuCPU1AlarmClick(Component& sender);
-  void mnuCPU1ValueClick(Component& sender);
-  void mnuCPU1IntervalClick(Component& sender);
-  void mnuCPU2AlarmClick(Component& sender);
-  void mnuCPU2ValueClick(Component& sender);
-  void mnuCPU2IntervalClick(Component& sender);
-  void mnuRAM1AlarmClick(Component& sender);
-  void mnuRAM1ValueClick(Component& sender);
-  void mnuRAM1IntervalClick(Component& sender);
-  void mnuRAM2AlarmClick(Component& sender);
-  void mnuRAM2ValueClick(Component& sender);
-  void mnuRAM2IntervalClick(Component& sender);
-
   // --- other windows (main_windows.cpp) and the update check (main_update.cpp) ---
   void mnuHistoryClick(Component& sender);
   void mnuAboutClick(Component& sender);

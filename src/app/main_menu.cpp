@@ -39,29 +39,29 @@ const MenuEntry kMenuTree[] = {
      &TfrmMain::ApplyGraphs},
     {false, "N8", "-"},
     {false, "mnuAlarms", "&Alarms", 0},
-    {true, "mnuCPU1Alarm", "CPU Alarm 1", 2, &TfrmMain::mnuCPU1AlarmClick},
+    {true, "mnuCPU1Alarm", "CPU Alarm 1", 2},
     {true, "N17", "-"},
-    {true, "mnuCPU1Value", "CPU Usage > 50% ...", -1, &TfrmMain::mnuCPU1ValueClick},
-    {true, "mnuCPU1Interval", "Query interval ( 30s )... ", -1, &TfrmMain::mnuCPU1IntervalClick},
+    {true, "mnuCPU1Value", "CPU Usage > 50% ..."},
+    {true, "mnuCPU1Interval", "Query interval ( 30s )... "},
     {true, "N18", "-"},
     {true, "N20", "-"},
-    {true, "mnuCPU2Alarm", "CPU Alarm 2", 2, &TfrmMain::mnuCPU2AlarmClick},
+    {true, "mnuCPU2Alarm", "CPU Alarm 2", 2},
     {true, "N21", "-"},
-    {true, "mnuCPU2Value", "CPU Usage < 50% ...", -1, &TfrmMain::mnuCPU2ValueClick},
-    {true, "mnuCPU2Interval", "Query interval ( 30s ) ...", -1, &TfrmMain::mnuCPU2IntervalClick},
+    {true, "mnuCPU2Value", "CPU Usage < 50% ..."},
+    {true, "mnuCPU2Interval", "Query interval ( 30s ) ..."},
     {true, "N19", "-"},
     {true, "N27", "-"},
     {true, "N22", "-"},
-    {true, "mnuRAM1Alarm", "RAM Alarm 1", 2, &TfrmMain::mnuRAM1AlarmClick},
+    {true, "mnuRAM1Alarm", "RAM Alarm 1", 2},
     {true, "N23", "-"},
-    {true, "mnuRAM1Value", "RAM Load > 50% ...", -1, &TfrmMain::mnuRAM1ValueClick},
-    {true, "mnuRAM1Interval", "Query interval ( 10s ) ... ", -1, &TfrmMain::mnuRAM1IntervalClick},
+    {true, "mnuRAM1Value", "RAM Load > 50% ..."},
+    {true, "mnuRAM1Interval", "Query interval ( 10s ) ... "},
     {true, "N24", "-"},
     {true, "N25", "-"},
-    {true, "mnuRAM2Alarm", "RAM Alarm 2", 2, &TfrmMain::mnuRAM2AlarmClick},
+    {true, "mnuRAM2Alarm", "RAM Alarm 2", 2},
     {true, "N26", "-"},
-    {true, "mnuRAM2Value", "RAM Load < 50% ...", -1, &TfrmMain::mnuRAM2ValueClick},
-    {true, "mnuRAM2Interval", "Query interval ( 10s ) ...", -1, &TfrmMain::mnuRAM2IntervalClick},
+    {true, "mnuRAM2Value", "RAM Load < 50% ..."},
+    {true, "mnuRAM2Interval", "Query interval ( 10s ) ..."},
     {false, "N16", "-"},
     {false, "mnuSetColor", "&Colors", 0},
     {true, "mnuColorText", "Text", -1, &TfrmMain::mnuColorTextClick},
@@ -98,30 +98,24 @@ constexpr const char* kShowProcessHint = "Show active processes on hint";
 
 // The items of one alarm and the texts the menu shows for it.
 struct AlarmMenu {
+  AlarmId alarm;
   const char* switchItem;
   const char* valueItem;
   const char* intervalItem;
   const char* title;        // switch caption before " [ On ]" / " [ Off ]"
   const char* valuePrefix;  // value caption before the threshold
   const char* hintStart;    // hint before the threshold
-  bool Settings::*on;
-  int32_t Settings::*threshold;
-  int32_t Settings::*interval;
 };
 
 const AlarmMenu kAlarmMenus[] = {
-    {"mnuCPU1Alarm", "mnuCPU1Value", "mnuCPU1Interval", "CPU Alarm 1", "CPU Usage >  ( ",
-     "if CPU Usage is bigger then ", &Settings::CPUAlarm_1, &Settings::CPUAlarm_1_Value,
-     &Settings::CPUAlarm_1_Interval},
-    {"mnuCPU2Alarm", "mnuCPU2Value", "mnuCPU2Interval", "CPU Alarm 2", "CPU Usage <  ( ",
-     "if CPU Usage is smaller then ", &Settings::CPUAlarm_2, &Settings::CPUAlarm_2_Value,
-     &Settings::CPUAlarm_2_Interval},
-    {"mnuRAM1Alarm", "mnuRAM1Value", "mnuRAM1Interval", "RAM Alarm 1", "RAM Load >  ( ",
-     "if RAM Load is bigger then ", &Settings::RAMAlarm_1, &Settings::RAMAlarm_1_Value,
-     &Settings::RAMAlarm_1_Interval},
-    {"mnuRAM2Alarm", "mnuRAM2Value", "mnuRAM2Interval", "RAM Alarm 2", "RAM Load <  ( ",
-     "if RAM Load is smaller then ", &Settings::RAMAlarm_2, &Settings::RAMAlarm_2_Value,
-     &Settings::RAMAlarm_2_Interval},
+    {AlarmId::CPU1, "mnuCPU1Alarm", "mnuCPU1Value", "mnuCPU1Interval", "CPU Alarm 1", "CPU Usage >  ( ",
+     "if CPU Usage is bigger then "},
+    {AlarmId::CPU2, "mnuCPU2Alarm", "mnuCPU2Value", "mnuCPU2Interval", "CPU Alarm 2", "CPU Usage <  ( ",
+     "if CPU Usage is smaller then "},
+    {AlarmId::RAM1, "mnuRAM1Alarm", "mnuRAM1Value", "mnuRAM1Interval", "RAM Alarm 1", "RAM Load >  ( ",
+     "if RAM Load is bigger then "},
+    {AlarmId::RAM2, "mnuRAM2Alarm", "mnuRAM2Value", "mnuRAM2Interval", "RAM Alarm 2", "RAM Load <  ( ",
+     "if RAM Load is smaller then "},
 };
 
 }  // namespace
@@ -194,6 +188,19 @@ void TfrmMain::BuildMenu() {
     if (!entry.nested) head = &item;
   }
   if (MenuItem* panels = FindMenuItem("mnuPanels")) BuildPanelsMenu(*panels);
+  // The alarms' commands; what they do lives in alarms.cpp.
+  const SaveSettingsCallback save = [this] { Store().SaveSettings(false); };
+  for (const AlarmMenu& menu : kAlarmMenus) {
+    FindMenuItem(menu.switchItem)->OnClick = [this, id = menu.alarm, save](Component&) {
+      FlipAlarm(S(), id, save);
+    };
+    FindMenuItem(menu.valueItem)->OnClick = [this, id = menu.alarm, save](Component&) {
+      AskAlarmValue(App()->GetDialogs(), S(), id, save);
+    };
+    FindMenuItem(menu.intervalItem)->OnClick = [this, id = menu.alarm, save](Component&) {
+      AskAlarmInterval(App()->GetDialogs(), S(), id, save);
+    };
+  }
   if (MenuItem* item = FindMenuItem("mnuShowProcess")) item->SetHint(kShowProcessHint);
 }
 
@@ -227,9 +234,10 @@ void TfrmMain::MarkPanelContents() {
 void TfrmMain::MarkAlarms() {
   const Settings& s = S();
   for (const AlarmMenu& alarm : kAlarmMenus) {
-    const bool on = s.*alarm.on;
-    const std::string threshold = std::to_string(s.*alarm.threshold);
-    const std::string interval = std::to_string(s.*alarm.interval);
+    const AlarmFields& fields = AlarmFieldsOf(alarm.alarm);
+    const bool on = s.*fields.on;
+    const std::string threshold = std::to_string(s.*fields.value);
+    const std::string interval = std::to_string(s.*fields.interval);
     const std::string hint = alarm.hintStart + threshold + "% for " + interval + "sec then sound the alarm.";
     if (MenuItem* item = FindMenuItem(alarm.switchItem)) {
       item->SetChecked(on);

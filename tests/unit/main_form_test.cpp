@@ -563,9 +563,7 @@ TEST_F(MainFormTest, AlarmsSoundAtTheEndOfTheTickAndTheirCommandsSave) {
   memory.status.dwMemoryLoad = 37;
   Start();
   backend.dialogs.inputAnswers = {"40", "10"};
-  form->mnuRAM2AlarmClick(*form);
-  form->mnuRAM2ValueClick(*form);
-  form->mnuRAM2IntervalClick(*form);
+  for (const char* item : {"mnuRAM2Alarm", "mnuRAM2Value", "mnuRAM2Interval"}) Item(item).Click();
   EXPECT_EQ(registry.GetDword(kSettingsKeyPath, "RAMAlarm_2"), 1);
   EXPECT_EQ(registry.GetDword(kSettingsKeyPath, "RAMAlarm_2_Value"), 40);
   EXPECT_EQ(registry.GetDword(kSettingsKeyPath, "RAMAlarm_2_Interval"), 10);
