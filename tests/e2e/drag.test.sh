@@ -42,7 +42,8 @@ fi
 # 0..600, RandR monitors of a display of our own (-noreset keeps them once
 # xrandr has gone). Wine reads them through Xinerama when its XRandR path,
 # which sees Xvfb's single output only, is off. The widget starts on the
-# second display, where it was stored, with "Sticky window" on.
+# second display, where it was stored, with "Sticky window" and "Show
+# processes" on.
 for n in $(seq 130 160); do [ -e "/tmp/.X$n-lock" ] || break; done
 Xvfb ":$n" -screen 0 1824x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 trap "e2e_cleanup; kill $! 2>/dev/null" EXIT
@@ -52,7 +53,8 @@ xrandr --setmonitor two 800/211x600/159+1024+0 none >/dev/null || e2e_fail "no s
 e2e_prefix drag-two winxp || e2e_finish
 e2e_unmanaged_windows
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /d N /f >/dev/null 2>&1
-e2e_seed_settings SavePosition REG_DWORD 1 PLeft REG_DWORD 1300 PTop REG_DWORD 300 Sticky REG_DWORD 1 ||
+e2e_seed_settings SavePosition REG_DWORD 1 PLeft REG_DWORD 1300 PTop REG_DWORD 300 Sticky REG_DWORD 1 \
+  ShowProcesses REG_DWORD 1 ||
   e2e_fail "cannot write the settings key"
 wineserver -w # the prefix's desktop process read the displays before UseXRandR was written
 e2e_park_pointer >/dev/null
@@ -61,6 +63,10 @@ e2e_wait_size "$W" 422 17 20 >/dev/null || e2e_fail "two displays: no 422 x 17 w
 e2e_expect "two displays: starts at the stored position on the second" "$(position)" "1300 300"
 e2e_driver mouse-move 1350 308 >/dev/null && sleep 0.3 && e2e_park_pointer >/dev/null && sleep 0.3
 e2e_expect "two displays: a mouse movement over it leaves it there" "$(position)" "1300 300"
+e2e_driver mouse-move 1350 308 >/dev/null && sleep 1
+hint=$(e2e_driver windows "$W" | awk -F'\t' '$2 == "WelmorHint" && $3 == 1 { print ($4 >= 1024 ? "on" : "off") }')
+e2e_expect "two displays: the process hint opens on the second" "$hint" "on"
+e2e_park_pointer >/dev/null && sleep 0.3
 python3 "$DRAG" 1350 308 1,0 0,-20 0,-20 0,-20 0,-20 0,-20 0,-20 0,-20 0,-20 0,-20 0,-20 && sleep 0.3
 e2e_expect "two displays: a drag on the second ends where it was let go" "$(position)" "1300 100"
 python3 "$DRAG" 1350 108 1,0 19,0 19,0 19,0 19,0 19,0 && sleep 0.3
