@@ -57,6 +57,9 @@ e2e_seed_settings SavePosition REG_DWORD 1 PLeft REG_DWORD 1300 PTop REG_DWORD 3
   ShowProcesses REG_DWORD 1 ||
   e2e_fail "cannot write the settings key"
 wineserver -w # the prefix's desktop process read the displays before UseXRandR was written
+e2e_expect "two displays: the system answers the display contract as the fake does" \
+  "$(wine "$E2E_BUILD/win64-tests/win32_tests.exe" --gtest_filter='Contract/DisplayContract*' | tr -d '\r' |
+    grep '^\[  [A-Z]')" "[  PASSED  ] 2 tests."
 e2e_park_pointer >/dev/null
 e2e_start "$E2E_WELMOR"
 e2e_wait_size "$W" 422 17 20 >/dev/null || e2e_fail "two displays: no 422 x 17 window"
